@@ -1,0 +1,1 @@
+#include "canopen/pdo_builder.h"

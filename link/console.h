@@ -1,0 +1,58 @@
+// The two console exchanges every dialogue with the module is built from, and the
+// conversions of EEPROM words to and from the console's signed decimal text.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "link/console_env.h"
+#include "link/serial_port.h"
+
+namespace q4410 {
+
+// Pause after every character typed and after the carriage return (see console.cpp for
+// why this length).
+inline constexpr std::chrono::microseconds kCharacterPause{500};
+
+class Console {
+ public:
+  Console(SerialPort& port, ConsoleEnv env, int timeoutMs = kConsoleTimeoutMs);
+
+  // Sends one command line and waits for `expected`. On success Reply() holds the text
+  // that came before it.
+  bool SendCommand(std::string_view command, std::string_view expected);
+  const std::string& Reply() const { return reply_; }
+
+  // Sends one line and waits for a value prompt: key, value, "-->". The value text is
+  // converted leniently (no digits gives 0); ValueText() keeps the text as it came.
+  bool ReadConsoleValue(std::string_view command, std::string_view key, double& value);
+  const std::string& ValueText() const { return valueText_; }
+
+  // Characters written and received since construction (for measurements).
+  std::size_t CharactersSent() const { return sent_; }
+  std::size_t CharactersReceived() const { return received_; }
+
+ private:
+  bool SendLine(std::string_view command);
+  SerialPort& port_;
+  ConsoleEnv env_;
+  int timeoutMs_;
+  std::string reply_;
+  std::string valueText_;
+  std::size_t sent_ = 0;
+  std::size_t received_ = 0;
+};
+
+// Unsigned word to the signed text the console takes: " 108", "-1" (default rendering,
+// so non-negative values carry a leading blank).
+std::string ToConsoleText(double word);
+
+// Signed console value to the unsigned word: -1 gives 4294967295.
+double FromConsoleValue(double value);
+
+// True when `text` (blanks at both ends ignored) is a plain signed 32-bit decimal number.
+bool IsConsoleWordText(std::string_view text);
+
+}  // namespace q4410
