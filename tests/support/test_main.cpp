@@ -1,0 +1,13 @@
+// Every test executable runs inside a QApplication (offscreen), so that serial ports,
+// windows and event pumping behave as in the programs.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication app(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,29 @@
+// Loading, showing and unloading the windows. Windows never create each other; they ask
+// the flow, which owns them.
+#pragma once
+
+namespace q4410::ui {
+
+class WindowFlow {
+ public:
+  virtual ~WindowFlow() = default;
+  virtual void ShowMain() = 0;
+  virtual void HideMain() = 0;
+  // IOAppObjSetModbus: load (a fresh window) and show; hide; unload.
+  virtual void OpenEditor() = 0;
+  virtual void ShowEditor() = 0;  // show again with the table as edited
+  virtual void HideEditor() = 0;
+  virtual void UnloadEditor() = 0;
+  // COPEDS_F: load and show; unload.
+  virtual void OpenEdsWindow() = 0;
+  virtual void UnloadEdsWindow() = 0;
+  // The viewers: load (rebuilding their grids) and show, modeless.
+  virtual void OpenShowModule() = 0;
+  virtual void OpenShowAppObj() = 0;
+  virtual void OpenShowPdo() = 0;
+  virtual void UnloadViewers() = 0;
+  // Every window but the main window.
+  virtual void UnloadAllButMain() = 0;
+};
+
+}  // namespace q4410::ui

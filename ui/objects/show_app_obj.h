@@ -1,0 +1,19 @@
+// placeholder until the window is built
+#pragma once
+
+#include <QWidget>
+
+#include "ui/common/session.h"
+
+namespace q4410::ui {
+
+class ShowAppObj : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ShowAppObj(Session& session, QWidget* parent = nullptr);
+
+ private:
+  Session& session_;
+};
+
+}  // namespace q4410::ui
