@@ -1,0 +1,141 @@
+#include "canopen/download_procedure.h"
+
+#include "canopen/eds_writer.h"
+#include "config/eeprom_image.h"
+#include "config/lists.h"
+#include "config/numbers.h"
+#include "link/console.h"
+
+namespace q4410 {
+
+namespace {
+
+const std::string kTimeout = "Timeout";
+
+std::string WordText(uint32_t word) {
+  return Trim(ToConsoleText(word));
+}
+
+std::string Key(long offset) {
+  return "Long(" + Decimal(offset) + ")=";
+}
+
+// Back to idle after a failed attempt: port closed, link free; the face re-enables its buttons.
+void ProcessError(ParaDef& rec, SerialPort& port) {
+  if (port.IsOpen()) port.Close();
+  rec.LinkBusy = false;
+}
+
+// Fresh images with the words the download writes; time stamp from the clock.
+void BuildImages(ParaDef& rec, const LocalTime& clock) {
+  if (rec.AppKind == 0) rec.Block2Length = 16;
+  rec.Block0Image.assign(RoundHalfEven((rec.Block0Length + 8) / 4.0) + 1, 0);
+  rec.Block2Image.assign(RoundHalfEven(rec.Block2Length / 4.0) + 1, 0);
+  rec.ConfigYear = clock.year;
+  rec.ConfigMonth = clock.month;
+  rec.ConfigDay = clock.day;
+  rec.ConfigHour = clock.hour;
+  rec.ConfigMinute = clock.minute;
+  rec.ConfigSecond = clock.second;
+  const std::vector<uint32_t> block0 = PackBlock0(rec);
+  const std::vector<uint32_t> block2 = PackBlock2(rec);
+  for (size_t i = 0; i < block0.size() && i < rec.Block0Image.size(); ++i)
+    rec.Block0Image[i] = block0[i];
+  for (size_t i = 0; i < block2.size() && i < rec.Block2Image.size(); ++i)
+    rec.Block2Image[i] = block2[i];
+  rec.EdsFlag = 1;
+}
+
+bool OpenPort(ParaDef& rec, SerialPort& port, const std::string& label,
+              DialogueObserver& observer) {
+  if (port.IsOpen()) return true;
+  const OpenResult opened = port.Open(label);
+  if (opened.ok()) {
+    port.ClearInput();
+    return true;
+  }
+  switch (opened.failure) {
+    case OpenFailure::InUse:
+      observer.ShowMessage(label + " has been occupied", std::string(kDefaultMessageTitle));
+      observer.SetStatus(label + " has been occupied");
+      break;
+    case OpenFailure::Other:
+      observer.ShowMessage(opened.description, std::string(kDefaultMessageTitle));
+      observer.SetStatus("");
+      break;
+    default:
+      observer.ShowMessage("Can't open " + label + "!", "Warning");
+      break;
+  }
+  ProcessError(rec, port);
+  return false;
+}
+
+// Writes `words` from offset `first` with the word editor: "el first", then each word's text
+// answered by the prompt of the next offset.
+bool WriteWords(Console& console, long first, const std::vector<uint32_t>& words, size_t count) {
+  double shown = 0;
+  if (!console.ReadConsoleValue("el " + Decimal(first), Key(first), shown)) return false;
+  for (size_t j = 1; j <= count; ++j) {
+    if (!console.ReadConsoleValue(WordText(words[j - 1]), Key(first + 4 * static_cast<long>(j)),
+                                  shown))
+      return false;
+  }
+  return true;
+}
+
+bool RunDialogue(ParaDef& rec, Console& console, const ConsoleEnv& env) {
+  // Get the console to its command prompt from wherever it was left.
+  console.SendCommand("/q", "]");
+  console.SendCommand("exit", ">");
+  console.SendCommand(".", "[EEPROM:]");
+  if (!console.SendCommand("exit", ">")) return false;
+  if (!console.SendCommand("use eeprom", "[EEPROM:]")) return false;
+  env.pump();
+  if (!console.SendCommand("block 0", "[EEPROM:]")) return false;
+  const size_t block0Words = static_cast<size_t>((rec.Block0Length + 8) / 4);
+  if (!WriteWords(console, kBlock0FirstOffset, rec.Block0Image, block0Words)) return false;
+  rec.EepromBlockNo = 2;
+  if (!console.SendCommand(".", "[EEPROM:]")) return false;
+  if (!console.SendCommand("block 2", "[EEPROM:]")) return false;
+  const size_t block2Words = static_cast<size_t>(rec.Block2Length / 4);
+  if (!WriteWords(console, 0, rec.Block2Image, block2Words)) return false;
+  if (!console.SendCommand(".", "[EEPROM:]")) return false;
+  return console.SendCommand("exit", rec.ModulePrompt);
+}
+
+}  // namespace
+
+DownloadResult RunDownload(ParaDef& rec, SerialPort& port, const DownloadRequest& request,
+                           const ConsoleEnv& env, DialogueObserver& observer) {
+  if (rec.LinkBusy) return DownloadResult::Busy;
+  rec.LinkBusy = true;
+  rec.EepromBlockNo = 0;
+  BuildImages(rec, request.clock);
+
+  if (!OpenPort(rec, port, request.port, observer)) return DownloadResult::Failed;
+
+  Console console(port, env, rec.ConsoleTimeoutMs);
+  if (!RunDialogue(rec, console, env)) {
+    observer.ShowMessage(kTimeout, std::string(kDefaultMessageTitle));
+    observer.SetStatus(kTimeout);
+    ProcessError(rec, port);
+    return DownloadResult::Failed;
+  }
+  port.Close();
+
+  // The module holds the configuration now; a file that cannot be written must not hide that.
+  const EdsWriteResult eds = WriteEdsFile(rec, request.clock, request.edsDirectory);
+  rec.LinkBusy = false;
+  if (!eds.ok) {
+    observer.ShowMessage("The module is configured, but the EDS file " + eds.path +
+                             " could not be written: " + eds.error,
+                         "Error");
+    observer.SetStatus("Module configured, EDS file not written");
+    return DownloadResult::EdsFailed;
+  }
+  observer.SetStatus("Produce .EDS file is OK");
+  return DownloadResult::Done;
+}
+
+}  // namespace q4410
