@@ -1,5 +1,8 @@
 #include "ui/window_manager.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+
 #include "ui/canopen/copeds_f.h"
 #include "ui/canopen/show_pdo.h"
 #include "ui/main/main_f.h"
@@ -30,7 +33,9 @@ void Reload(QPointer<Window>& window, Session& session) {
 
 }  // namespace
 
-WindowManager::WindowManager(Session& session) : session_(session) { session_.flow = this; }
+WindowManager::WindowManager(Session& session) : session_(session) {
+  session_.flow = this;
+}
 
 WindowManager::~WindowManager() {
   UnloadAllButMain();
@@ -43,12 +48,16 @@ Main_F* WindowManager::LoadMain() {
   return main_;
 }
 
-void WindowManager::ShowMain() { LoadMain()->show(); }
+void WindowManager::ShowMain() {
+  LoadMain()->show();
+}
 void WindowManager::HideMain() {
   if (main_) main_->hide();
 }
 
-void WindowManager::OpenEditor() { Reload(editor_, session_); }
+void WindowManager::OpenEditor() {
+  Reload(editor_, session_);
+}
 void WindowManager::ShowEditor() {
   if (editor_)
     editor_->show();
@@ -58,14 +67,26 @@ void WindowManager::ShowEditor() {
 void WindowManager::HideEditor() {
   if (editor_) editor_->hide();
 }
-void WindowManager::UnloadEditor() { Unload(editor_); }
+void WindowManager::UnloadEditor() {
+  Unload(editor_);
+}
 
-void WindowManager::OpenEdsWindow() { Reload(eds_, session_); }
-void WindowManager::UnloadEdsWindow() { Unload(eds_); }
+void WindowManager::OpenEdsWindow() {
+  Reload(eds_, session_);
+}
+void WindowManager::UnloadEdsWindow() {
+  Unload(eds_);
+}
 
-void WindowManager::OpenShowModule() { Reload(showModule_, session_); }
-void WindowManager::OpenShowAppObj() { Reload(showAppObj_, session_); }
-void WindowManager::OpenShowPdo() { Reload(showPdo_, session_); }
+void WindowManager::OpenShowModule() {
+  Reload(showModule_, session_);
+}
+void WindowManager::OpenShowAppObj() {
+  Reload(showAppObj_, session_);
+}
+void WindowManager::OpenShowPdo() {
+  Reload(showPdo_, session_);
+}
 
 void WindowManager::UnloadViewers() {
   Unload(showModule_);
@@ -77,6 +98,20 @@ void WindowManager::UnloadAllButMain() {
   UnloadViewers();
   Unload(editor_);
   Unload(eds_);
+}
+
+void WindowManager::SetMainStatus(const std::string& text) {
+  if (!main_) return;
+  if (auto* state = main_->findChild<QLineEdit*>("CommunicationState"))
+    state->setText(QString::fromStdString(text));
+}
+
+std::string WindowManager::SelectedPort() const {
+  if (!main_) return {};
+  auto* list = main_->findChild<QComboBox*>("ComPort");
+  const int index = list ? list->currentIndex() : -1;
+  const auto& ports = session_.rec.ComPorts;
+  return index >= 0 && index < static_cast<int>(ports.size()) ? ports[index] : std::string();
 }
 
 }  // namespace q4410::ui

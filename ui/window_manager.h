@@ -45,6 +45,8 @@ class WindowManager : public WindowFlow {
   void OpenShowPdo() override;
   void UnloadViewers() override;
   void UnloadAllButMain() override;
+  void SetMainStatus(const std::string& text) override;
+  std::string SelectedPort() const override;
 
  private:
   Session& session_;

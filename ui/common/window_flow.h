@@ -2,6 +2,8 @@
 // the flow, which owns them.
 #pragma once
 
+#include <string>
+
 namespace q4410::ui {
 
 class WindowFlow {
@@ -24,6 +26,10 @@ class WindowFlow {
   virtual void UnloadViewers() = 0;
   // Every window but the main window.
   virtual void UnloadAllButMain() = 0;
+  // The main window's status line and its selected PC port (empty when none), for the
+  // download window.
+  virtual void SetMainStatus(const std::string& text) { (void)text; }
+  virtual std::string SelectedPort() const { return {}; }
 };
 
 }  // namespace q4410::ui
