@@ -1,0 +1,162 @@
+#include "config/settings_rules.h"
+
+#include <gtest/gtest.h>
+
+#include "config/lists.h"
+
+namespace q4410 {
+namespace {
+
+// Every field the two settings may touch, to show that a refusal leaves them all alone.
+struct Stored {
+  int AppKind, NodeId, CanBaudCode, ComBaudCode, ComDataBits, ComParity, ComStopBits, ComTimeoutMs,
+      ComChecksum;
+  bool operator==(const Stored&) const = default;
+};
+
+Stored Snapshot(const ParaDef& rec) {
+  return {rec.AppKind,   rec.NodeId,      rec.CanBaudCode,  rec.ComBaudCode, rec.ComDataBits,
+          rec.ComParity, rec.ComStopBits, rec.ComTimeoutMs, rec.ComChecksum};
+}
+
+ParaDef ConfiguredRecord() {
+  ParaDef rec;
+  rec.AppKind = 1;
+  rec.NodeId = 9;
+  rec.CanBaudCode = 2;
+  rec.ComBaudCode = 5;
+  rec.ComParity = 2;
+  rec.ComStopBits = 2;
+  rec.ComTimeoutMs = 750;
+  rec.ComChecksum = ComChecksumOf(rec);
+  return rec;
+}
+
+TEST(CanSetting, RefusedNodeIdsShowTheRangeAndChangeNothing) {
+  struct Case {
+    AppSelection app;
+    const char* text;
+    const char* message;
+  };
+  const Case cases[] = {
+      {AppSelection::CANopen, "0", "Node ID is not supported!(1~127)"},
+      {AppSelection::CANopen, "128", "Node ID is not supported!(1~127)"},
+      {AppSelection::CANopen, "127.4", "Node ID is not supported!(1~127)"},
+      {AppSelection::CANopen, "", "Node ID is not supported!(1~127)"},
+      {AppSelection::CANopen, "abc", "Node ID is not supported!(1~127)"},
+      {AppSelection::CANopen, "0.6", "Node ID is not supported!(1~127)"},
+      {AppSelection::CANopen, "-5", "Node ID is not supported!(1~127)"},
+      {AppSelection::DeviceNet, "64", "Node ID is not supported!(1~63)"},
+      {AppSelection::DeviceNet, "0", "Node ID is not supported!(1~63)"},
+  };
+  for (const Case& c : cases) {
+    ParaDef rec = ConfiguredRecord();
+    const Stored before = Snapshot(rec);
+    const SettingOutcome out = ApplyCanSetting(rec, c.app, c.text, 0);
+    EXPECT_FALSE(out.ok) << c.text;
+    EXPECT_EQ(out.message, c.message) << c.text;
+    EXPECT_EQ(out.title, "Error");
+    EXPECT_EQ(Snapshot(rec), before) << c.text;
+  }
+}
+
+TEST(CanSetting, AcceptedNodeIdsAreRoundedHalfToEven) {
+  struct Case {
+    AppSelection app;
+    const char* text;
+    int stored;
+  };
+  const Case cases[] = {
+      {AppSelection::CANopen, "127", 127}, {AppSelection::CANopen, "1", 1},
+      {AppSelection::CANopen, "12.5", 12}, {AppSelection::CANopen, "12.6", 13},
+      {AppSelection::CANopen, "13.5", 14}, {AppSelection::CANopen, " 42abc", 42},
+      {AppSelection::CANopen, "64", 64},   {AppSelection::DeviceNet, "63", 63},
+  };
+  for (const Case& c : cases) {
+    ParaDef rec = ConfiguredRecord();
+    EXPECT_TRUE(ApplyCanSetting(rec, c.app, c.text, 1).ok) << c.text;
+    EXPECT_EQ(rec.NodeId, c.stored) << c.text;
+    EXPECT_EQ(rec.AppKind, static_cast<int>(c.app)) << c.text;
+    EXPECT_EQ(rec.CanBaudCode, 1);
+  }
+}
+
+TEST(CanSetting, BaudCodeIsThePositionInTheApplicationsList) {
+  // 250 kbit/s is position 1 under DeviceNet; the same code is 20 kbit/s under CANopen.
+  ParaDef rec;
+  ASSERT_EQ(CanBaudEntries(AppSelection::DeviceNet)[1], "       250    KBPS");
+  ASSERT_TRUE(ApplyCanSetting(rec, AppSelection::DeviceNet, "5", 1).ok);
+  EXPECT_EQ(rec.CanBaudCode, 1);
+  EXPECT_EQ(CanBaudEntries(AppSelection::CANopen)[rec.CanBaudCode], "         20    KBPS");
+
+  EXPECT_EQ(CanBaudEntries(AppSelection::CANopen).size(), 8u);
+  EXPECT_EQ(CanBaudEntries(AppSelection::DeviceNet).size(), 3u);
+  // A position the list does not have is refused rather than stored.
+  const Stored before = Snapshot(rec);
+  EXPECT_FALSE(ApplyCanSetting(rec, AppSelection::DeviceNet, "5", 3).ok);
+  EXPECT_FALSE(ApplyCanSetting(rec, AppSelection::CANopen, "5", -1).ok);
+  EXPECT_EQ(Snapshot(rec), before);
+}
+
+TEST(CanSetting, FittingToTheStoredApplication) {
+  ParaDef rec;
+  rec.AppKind = 1;
+  rec.NodeId = 64;
+  rec.CanBaudCode = 5;
+  FitCanFieldsToApplication(rec);
+  EXPECT_EQ(rec.NodeId, 1);
+  EXPECT_EQ(rec.CanBaudCode, 0);
+
+  rec.AppKind = 0;
+  rec.NodeId = 100;
+  rec.CanBaudCode = 7;
+  FitCanFieldsToApplication(rec);
+  EXPECT_EQ(rec.NodeId, 100);
+  EXPECT_EQ(rec.CanBaudCode, 7);
+  rec.CanBaudCode = 8;  // the module's check lets 8 through
+  rec.NodeId = 0;
+  FitCanFieldsToApplication(rec);
+  EXPECT_EQ(rec.CanBaudCode, 0);
+  EXPECT_EQ(rec.NodeId, 1);
+}
+
+TEST(ComSetting, TimeOutRangeIsChecked) {
+  for (const char* text : {"0", "32768", "", "x", "-1", "0.4", "32767.5"}) {
+    ParaDef rec = ConfiguredRecord();
+    const Stored before = Snapshot(rec);
+    const SettingOutcome out = ApplyComSetting(rec, text, 0, 0, 0, 0);
+    EXPECT_FALSE(out.ok) << text;
+    EXPECT_EQ(out.message, "Timeout value is out of range!(1ms~32767ms)");
+    EXPECT_EQ(out.title, "Error");
+    EXPECT_EQ(Snapshot(rec), before) << text;
+  }
+  for (auto [text, stored] : {std::pair{"1", 1}, {"32767", 32767}, {"2.5", 2}, {"99 ms", 99}}) {
+    ParaDef rec = ConfiguredRecord();
+    EXPECT_TRUE(ApplyComSetting(rec, text, 0, 0, 0, 0).ok) << text;
+    EXPECT_EQ(rec.ComTimeoutMs, stored) << text;
+  }
+}
+
+TEST(ComSetting, StoresCodesFromPositionsAndTheCheckByte) {
+  ParaDef rec;
+  ASSERT_TRUE(ApplyComSetting(rec, "300", 7, 0, 1, 1).ok);
+  EXPECT_EQ(rec.ComBaudCode, 7);
+  EXPECT_EQ(rec.ComDataBits, 8);
+  EXPECT_EQ(rec.ComParity, 1);
+  EXPECT_EQ(rec.ComStopBits, 2);
+  EXPECT_EQ(rec.ComTimeoutMs, 300);
+  EXPECT_EQ(rec.ComChecksum, 206);  // 115200, 8, even, 2
+
+  ASSERT_TRUE(ApplyComSetting(rec, "200", 3, 0, 0, 0).ok);
+  EXPECT_EQ(rec.ComChecksum, 174);  // 9600, 8, none, 1
+
+  const Stored before = Snapshot(rec);
+  EXPECT_FALSE(ApplyComSetting(rec, "200", 8, 0, 0, 0).ok);
+  EXPECT_FALSE(ApplyComSetting(rec, "200", 0, 1, 0, 0).ok);
+  EXPECT_FALSE(ApplyComSetting(rec, "200", 0, 0, 3, 0).ok);
+  EXPECT_FALSE(ApplyComSetting(rec, "200", 0, 0, 0, -1).ok);
+  EXPECT_EQ(Snapshot(rec), before);
+}
+
+}  // namespace
+}  // namespace q4410
