@@ -1,5 +1,7 @@
 #include "canopen/download_procedure.h"
 
+#include <algorithm>
+
 #include "canopen/eds_writer.h"
 #include "config/eeprom_image.h"
 #include "config/lists.h"
@@ -84,6 +86,15 @@ bool WriteWords(Console& console, long first, const std::vector<uint32_t>& words
   return true;
 }
 
+// The module now holds the table just written: a later editor session must start from it,
+// not from the table of the last connect, or a second download would silently revert it.
+void RememberWrittenObjects(ParaDef& rec) {
+  if (rec.AppObjectsUnchanged) return;  // the object words were left as they were
+  const int count = std::clamp(rec.AppObjectCount, 0, kMaxAppObjects);
+  rec.ModuleAppObjects.assign(rec.AppObjects.begin(), rec.AppObjects.begin() + count);
+  rec.ModuleAppObjectCount = count;
+}
+
 bool RunDialogue(ParaDef& rec, Console& console, const ConsoleEnv& env) {
   // Get the console to its command prompt from wherever it was left.
   console.SendCommand("/q", "]");
@@ -123,6 +134,7 @@ DownloadResult RunDownload(ParaDef& rec, SerialPort& port, const DownloadRequest
     return DownloadResult::Failed;
   }
   port.Close();
+  RememberWrittenObjects(rec);
 
   // The module holds the configuration now; a file that cannot be written must not hide that.
   const EdsWriteResult eds = WriteEdsFile(rec, request.clock, request.edsDirectory);
