@@ -1,1 +1,189 @@
 #include "canopen/pdo_builder.h"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+#include "config/numbers.h"
+
+namespace q4410 {
+
+namespace {
+
+// One direction of the mapping: the table and the fields it fills.
+struct Direction {
+  std::vector<PdoRecord>& table;
+  int closed;
+  int digitalKinds[2];  // -1 for "none"
+  int analogKinds[2];
+  int& digitalBytes;
+  int& analogBytes;
+  int& next;
+  int& last;
+};
+
+// Label of a kind in the mapping texts.
+const char* KindLabel(int kind) {
+  switch (kind) {
+    case 0:
+    case 4:
+      return "DO";
+    case 1:
+    case 5:
+      return "AO";
+    case 2:
+      return "DI";
+    default:
+      return "AI";
+  }
+}
+
+// The slave address of a slot, or 0 when the slot holds no object. Freed slots of the
+// editor hold "0"; a slot past AppObjectCount is not an object whatever it holds.
+long long SlotAddress(const ParaDef& rec, int slot) {
+  int used = std::clamp(rec.AppObjectCount, 0, static_cast<int>(rec.AppObjects.size()));
+  if (slot >= used) return 0;
+  const std::string& text = rec.AppObjects[slot].DevAddr;
+  if (text.empty()) return 0;
+  long long value = RoundHalfEven(NumericValue(text));
+  return value > 0 ? value : 0;
+}
+
+bool Takes(const int (&kinds)[2], int kind) {
+  return kind == kinds[0] || kind == kinds[1];
+}
+
+int SaturatedInt(long long value) {
+  return static_cast<int>(std::min<long long>(value, INT_MAX));
+}
+
+// Position in the table while laying out; writes past PDO 512 are dropped so that no
+// object, however long, can run off the table.
+struct Cursor {
+  std::vector<PdoRecord>& table;
+  int cur = 0;
+  int pos = 0;
+  bool Full() const { return cur >= static_cast<int>(table.size()); }
+  void Put(const std::string& text) {
+    if (!Full()) table[cur].Mapping[pos] = text;
+  }
+  void SetAnalog(int isAnalog) {
+    if (!Full()) table[cur].IsAnalog = isAnalog;
+  }
+  void FillRest() {
+    if (Full()) return;
+    for (int i = pos; i < 8; ++i) table[cur].Mapping[i] = kPdoFiller;
+  }
+  void FillWhole(int pdo) {
+    if (pdo < static_cast<int>(table.size())) table[pdo].Mapping.fill(kPdoFiller);
+  }
+};
+
+void DigitalPass(const ParaDef& rec, Direction& dir, Cursor& c) {
+  long long bytes = 0;
+  for (int slot = 0; slot < static_cast<int>(rec.AppObjects.size()); ++slot) {
+    const AppObject& object = rec.AppObjects[slot];
+    long long address = SlotAddress(rec, slot);
+    if (address == 0 || !Takes(dir.digitalKinds, object.Kind)) continue;
+    long long n = (static_cast<long long>(object.Length) + 7) / 8;
+    if (n <= 0) continue;
+    bytes += n;
+    std::string head = "0x" + Hex(address) + "- " + KindLabel(object.Kind) + ":";
+    for (long long k = 1; k <= n && !c.Full(); ++k) {
+      long long first = object.Start + 8 * (k - 1);
+      long long last = k < n ? object.Start + 8 * k - 1
+                             : static_cast<long long>(object.Start) + object.Length - 1;
+      c.Put(head + Format0000(first) + "~" + Format0000(last));
+      c.SetAnalog(0);
+      if (++c.pos > 7) {
+        c.pos = 0;
+        if (++c.cur == 1) c.cur = 4;
+      }
+    }
+  }
+  dir.digitalBytes = SaturatedInt(bytes);
+}
+
+void AnalogPass(const ParaDef& rec, Direction& dir, Cursor& c) {
+  long long bytes = 0;
+  for (int slot = 0; slot < static_cast<int>(rec.AppObjects.size()); ++slot) {
+    const AppObject& object = rec.AppObjects[slot];
+    long long address = SlotAddress(rec, slot);
+    if (address == 0 || !Takes(dir.analogKinds, object.Kind) || object.Length <= 0) continue;
+    bytes += 2LL * object.Length;
+    std::string head = "0x" + Hex(address) + "- " + KindLabel(object.Kind) + ":";
+    for (long long k = 0; k < object.Length && !c.Full(); ++k) {
+      std::string text = head + Decimal(object.Start + k);
+      c.Put(text);
+      ++c.pos;
+      c.Put(text);
+      ++c.pos;
+      c.SetAnalog(1);
+      if (c.pos > 7) {
+        c.pos = 0;
+        if (++c.cur == 4) c.cur = dir.next;
+      }
+    }
+  }
+  dir.analogBytes = SaturatedInt(bytes);
+}
+
+void BuildDirection(const ParaDef& rec, Direction dir) {
+  Cursor c{dir.table};
+  DigitalPass(rec, dir, c);
+  dir.next = c.cur == 0 ? 4 : c.cur + 1;
+  if (c.pos != 0) c.FillRest();
+  if (dir.closed == 1)
+    c.cur = (c.cur == 0 && c.pos == 0) ? 0 : 1;
+  else
+    c.cur = 1;
+
+  c.pos = 0;
+  AnalogPass(rec, dir, c);
+
+  const int maxPdo = static_cast<int>(dir.table.size()) - 1;
+  if (c.pos == 0 && c.cur >= 4) {
+    dir.last = c.cur - 1;
+  } else if (c.pos == 0) {
+    for (int p = c.cur; p <= 3; ++p) c.FillWhole(p);
+    dir.last = 3;
+  } else if (c.cur >= 4) {
+    c.FillRest();
+    dir.last = c.cur;
+  } else {
+    c.FillRest();
+    for (int p = c.cur + 1; p <= 3; ++p) c.FillWhole(p);
+    dir.last = dir.next == 4 ? 3 : dir.next - 1;
+  }
+  dir.last = std::min(dir.last, maxPdo);
+}
+
+}  // namespace
+
+void BuildPdoMapping(ParaDef& rec) {
+  rec.RxPdoNext = rec.TxPdoNext = 0;
+  rec.RxPdoLast = rec.TxPdoLast = 0;
+  rec.RxDigitalBytes = rec.RxAnalogBytes = rec.TxDigitalBytes = rec.TxAnalogBytes = 0;
+  // A table that someone shrank would otherwise be indexed past its end.
+  if (rec.RxPdoTable.size() < kPdoCount) rec.RxPdoTable.resize(kPdoCount);
+  if (rec.TxPdoTable.size() < kPdoCount) rec.TxPdoTable.resize(kPdoCount);
+
+  BuildDirection(rec, {rec.RxPdoTable,
+                       rec.RxPdoClosed,
+                       {0, -1},
+                       {1, -1},
+                       rec.RxDigitalBytes,
+                       rec.RxAnalogBytes,
+                       rec.RxPdoNext,
+                       rec.RxPdoLast});
+  BuildDirection(rec, {rec.TxPdoTable,
+                       rec.TxPdoClosed,
+                       {2, 4},
+                       {3, 5},
+                       rec.TxDigitalBytes,
+                       rec.TxAnalogBytes,
+                       rec.TxPdoNext,
+                       rec.TxPdoLast});
+}
+
+}  // namespace q4410

@@ -1,0 +1,254 @@
+#include "canopen/pdo_builder.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace q4410 {
+namespace {
+
+using Texts = std::array<std::string, 8>;
+
+const std::string F = kPdoFiller;
+const Texts kAllFiller{F, F, F, F, F, F, F, F};
+const Texts kEmpty{};
+
+ParaDef WithObjects(std::vector<AppObject> objects) {
+  ParaDef rec;
+  for (size_t i = 0; i < objects.size(); ++i) rec.AppObjects[i] = objects[i];
+  rec.AppObjectCount = static_cast<int>(objects.size());
+  return rec;
+}
+
+// The same object laid out in the receive direction (Write kinds) or the transmit direction
+// (Read kinds) must give the same shape; these cases run in both.
+struct Dir {
+  const char* name;
+  int digitalKind;
+  int analogKind;
+  const char* digitalLabel;
+  const char* analogLabel;
+  int ParaDef::*closed;
+  std::vector<PdoRecord> ParaDef::*table;
+  int ParaDef::*next;
+  int ParaDef::*last;
+  int ParaDef::*digitalBytes;
+  int ParaDef::*analogBytes;
+};
+
+const Dir kRx{"Rx",
+              0,
+              1,
+              "DO",
+              "AO",
+              &ParaDef::RxPdoClosed,
+              &ParaDef::RxPdoTable,
+              &ParaDef::RxPdoNext,
+              &ParaDef::RxPdoLast,
+              &ParaDef::RxDigitalBytes,
+              &ParaDef::RxAnalogBytes};
+const Dir kTx{"Tx",
+              2,
+              3,
+              "DI",
+              "AI",
+              &ParaDef::TxPdoClosed,
+              &ParaDef::TxPdoTable,
+              &ParaDef::TxPdoNext,
+              &ParaDef::TxPdoLast,
+              &ParaDef::TxDigitalBytes,
+              &ParaDef::TxAnalogBytes};
+
+void PrintTo(const Dir& d, std::ostream* os) { *os << d.name; }
+
+class PdoBuilderBothDirections : public ::testing::TestWithParam<Dir> {
+ protected:
+  const Dir& d = GetParam();
+  const PdoRecord& Pdo(const ParaDef& rec, int p) { return (rec.*d.table)[p]; }
+  std::string Dig(int addr, int first, int last) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "0x%X- %s:%04d~%04d", addr, d.digitalLabel, first, last);
+    return buffer;
+  }
+  std::string Ana(int addr, int reg) {
+    return "0x" + std::to_string(addr) + "- " + d.analogLabel + ":" + std::to_string(reg);
+  }
+};
+
+TEST_P(PdoBuilderBothDirections, NoDataFillsPdos1To3AndPdo0OnlyWhenClosed) {
+  for (int closed : {0, 1}) {
+    SCOPED_TRACE(closed);
+    ParaDef rec;
+    rec.*d.closed = closed;
+    BuildPdoMapping(rec);
+    EXPECT_EQ(Pdo(rec, 0).Mapping, closed ? kAllFiller : kEmpty);
+    for (int p = 1; p <= 3; ++p) EXPECT_EQ(Pdo(rec, p).Mapping, kAllFiller) << p;
+    EXPECT_EQ(Pdo(rec, 4).Mapping, kEmpty);
+    EXPECT_EQ(rec.*d.last, 3);
+    EXPECT_EQ(rec.*d.next, 4);
+    EXPECT_EQ(rec.*d.digitalBytes, 0);
+    EXPECT_EQ(rec.*d.analogBytes, 0);
+  }
+}
+
+TEST_P(PdoBuilderBothDirections, ThreeDigitalBytesAndTwoRegistersSameWithEitherClosedFlag) {
+  for (int closed : {0, 1}) {
+    SCOPED_TRACE(closed);
+    // 20 bits give three bytes, the last one shorter; the address is written in hex.
+    ParaDef rec = WithObjects({{"26", d.digitalKind, 1, 20}, {"2", d.analogKind, 100, 2}});
+    rec.*d.closed = closed;
+    BuildPdoMapping(rec);
+    EXPECT_EQ(Pdo(rec, 0).Mapping,
+              (Texts{Dig(0x1A, 1, 8), Dig(0x1A, 9, 16), Dig(0x1A, 17, 20), F, F, F, F, F}));
+    EXPECT_EQ(Pdo(rec, 0).IsAnalog, 0);
+    EXPECT_EQ(Pdo(rec, 1).Mapping,
+              (Texts{Ana(2, 100), Ana(2, 100), Ana(2, 101), Ana(2, 101), F, F, F, F}));
+    EXPECT_EQ(Pdo(rec, 1).IsAnalog, 1);
+    EXPECT_EQ(Pdo(rec, 2).Mapping, kAllFiller);
+    EXPECT_EQ(Pdo(rec, 3).Mapping, kAllFiller);
+    EXPECT_EQ(rec.*d.next, 4);
+    EXPECT_EQ(rec.*d.last, 3);
+    EXPECT_EQ(rec.*d.digitalBytes, 3);
+    EXPECT_EQ(rec.*d.analogBytes, 4);
+  }
+}
+
+TEST_P(PdoBuilderBothDirections, OnlyAnalogWithClosedStartsInPdo0AndRunsPastPdo3) {
+  // 18 registers: PDOs 0..3 take 16, PDO 4 the last two.
+  ParaDef rec = WithObjects({{"1", d.analogKind, 1, 18}});
+  rec.*d.closed = 1;
+  BuildPdoMapping(rec);
+  EXPECT_EQ(Pdo(rec, 0).IsAnalog, 1);
+  EXPECT_EQ(Pdo(rec, 0).Mapping[0], Ana(1, 1));
+  EXPECT_EQ(Pdo(rec, 3).Mapping[7], Ana(1, 16));
+  EXPECT_EQ(Pdo(rec, 4).Mapping,
+            (Texts{Ana(1, 17), Ana(1, 17), Ana(1, 18), Ana(1, 18), F, F, F, F}));
+  EXPECT_EQ(Pdo(rec, 4).IsAnalog, 1);
+  EXPECT_EQ(rec.*d.next, 4);
+  EXPECT_EQ(rec.*d.last, 4);
+  EXPECT_EQ(rec.*d.analogBytes, 36);
+
+  // Not closed: the same data begins in PDO 1 and PDO 0 stays unwritten.
+  ParaDef open = WithObjects({{"1", d.analogKind, 1, 18}});
+  BuildPdoMapping(open);
+  EXPECT_EQ(Pdo(open, 0).Mapping, kEmpty);
+  EXPECT_EQ(Pdo(open, 1).Mapping[0], Ana(1, 1));
+  EXPECT_EQ(Pdo(open, 4).Mapping[0], Ana(1, 13));
+  EXPECT_EQ(Pdo(open, 5).Mapping[3], Ana(1, 18));
+  EXPECT_EQ(open.*d.last, 5);
+}
+
+TEST_P(PdoBuilderBothDirections, NineAndEightDigitalBytes) {
+  ParaDef nine = WithObjects({{"1", d.digitalKind, 1, 72}});  // 9 bytes
+  BuildPdoMapping(nine);
+  EXPECT_EQ(Pdo(nine, 0).Mapping[7], Dig(1, 57, 64));
+  EXPECT_EQ(Pdo(nine, 4).Mapping, (Texts{Dig(1, 65, 72), F, F, F, F, F, F, F}));
+  EXPECT_EQ(Pdo(nine, 4).IsAnalog, 0);
+  EXPECT_EQ(nine.*d.next, 5);
+  EXPECT_EQ(nine.*d.last, 3);  // closing rule: cur 1, pos 0
+  for (int p = 1; p <= 3; ++p) EXPECT_EQ(Pdo(nine, p).Mapping, kAllFiller);
+
+  ParaDef eight = WithObjects({{"1", d.digitalKind, 1, 64}});
+  BuildPdoMapping(eight);
+  EXPECT_EQ(Pdo(eight, 0).Mapping[7], Dig(1, 57, 64));
+  EXPECT_EQ(Pdo(eight, 4).Mapping, kEmpty);
+  EXPECT_EQ(eight.*d.next, 5);
+  EXPECT_EQ(eight.*d.last, 3);
+  EXPECT_EQ(eight.*d.digitalBytes, 8);
+}
+
+TEST_P(PdoBuilderBothDirections, AnalogOverflowContinuesAtNextAndEndsOnBoundary) {
+  // Nine digital bytes put Next at 5; 12 registers fill PDOs 1..3 and then exactly PDO 5.
+  ParaDef rec = WithObjects({{"1", d.digitalKind, 1, 72}, {"3", d.analogKind, 10, 16}});
+  BuildPdoMapping(rec);
+  EXPECT_EQ(rec.*d.next, 5);
+  EXPECT_EQ(Pdo(rec, 4).Mapping[0], Dig(1, 65, 72));  // the digital PDO is not overwritten
+  EXPECT_EQ(Pdo(rec, 4).IsAnalog, 0);
+  EXPECT_EQ(Pdo(rec, 5).Mapping, (Texts{Ana(3, 22), Ana(3, 22), Ana(3, 23), Ana(3, 23), Ana(3, 24),
+                                        Ana(3, 24), Ana(3, 25), Ana(3, 25)}));
+  EXPECT_EQ(Pdo(rec, 6).Mapping, kEmpty);
+  EXPECT_EQ(rec.*d.last, 5);  // the one before the empty current PDO 6
+
+  // One register more: PDO 6 holds it and the rest of it is filler.
+  rec.AppObjects[1].Length = 17;
+  BuildPdoMapping(rec);
+  EXPECT_EQ(Pdo(rec, 6).Mapping, (Texts{Ana(3, 26), Ana(3, 26), F, F, F, F, F, F}));
+  EXPECT_EQ(rec.*d.last, 6);
+}
+
+TEST_P(PdoBuilderBothDirections, PartlyFilledPdoBelow4WithDigitalPastPdo0EndsBeforeNext) {
+  ParaDef rec = WithObjects({{"1", d.digitalKind, 1, 72}, {"3", d.analogKind, 10, 1}});
+  BuildPdoMapping(rec);
+  EXPECT_EQ(Pdo(rec, 1).Mapping, (Texts{Ana(3, 10), Ana(3, 10), F, F, F, F, F, F}));
+  EXPECT_EQ(rec.*d.last, 4);  // Next - 1
+}
+
+TEST_P(PdoBuilderBothDirections, StaleTextsOfAnEarlierRunStayWhereNoRuleWrites) {
+  ParaDef rec = WithObjects({{"1", d.digitalKind, 1, 16}, {"2", d.analogKind, 1, 20}});
+  BuildPdoMapping(rec);
+  ASSERT_EQ(rec.*d.last, 5);
+  Texts pdo0 = Pdo(rec, 0).Mapping;
+  Texts pdo5 = Pdo(rec, 5).Mapping;
+
+  // Now only one register: PDO 0 (no digital data, not closed) and PDOs 4 and 5 are
+  // written by no rule and keep what the first run left.
+  rec.AppObjects[0] = {"2", d.analogKind, 1, 1};
+  rec.AppObjects[1] = {"0", 0, 0, 0};
+  rec.AppObjectCount = 1;
+  BuildPdoMapping(rec);
+  EXPECT_EQ(Pdo(rec, 0).Mapping, pdo0);
+  EXPECT_EQ(Pdo(rec, 5).Mapping, pdo5);
+  EXPECT_EQ(Pdo(rec, 1).Mapping, (Texts{Ana(2, 1), Ana(2, 1), F, F, F, F, F, F}));
+  EXPECT_EQ(rec.*d.last, 3);
+  EXPECT_EQ(rec.*d.digitalBytes, 0);
+  EXPECT_EQ(rec.*d.analogBytes, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Directions, PdoBuilderBothDirections, ::testing::Values(kRx, kTx),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PdoBuilder, TenBitObjectEndsAt0008And0010) {
+  ParaDef rec = WithObjects({{"1", 0, 1, 10}});
+  BuildPdoMapping(rec);
+  EXPECT_EQ(rec.RxPdoTable[0].Mapping[0], "0x1- DO:0001~0008");
+  EXPECT_EQ(rec.RxPdoTable[0].Mapping[1], "0x1- DO:0009~0010");
+  EXPECT_EQ(rec.RxPdoTable[0].Mapping[2], F);
+  EXPECT_EQ(rec.RxDigitalBytes, 2);
+}
+
+TEST(PdoBuilder, ReadDoAndReadAoJoinTheTransmitSideInSlotOrder) {
+  ParaDef rec = WithObjects({{"5", 4, 9, 8}, {"1", 0, 1, 8}, {"6", 2, 1, 8}, {"7", 5, 300, 1}});
+  BuildPdoMapping(rec);
+  EXPECT_EQ(rec.TxPdoTable[0].Mapping[0], "0x5- DO:0009~0016");
+  EXPECT_EQ(rec.TxPdoTable[0].Mapping[1], "0x6- DI:0001~0008");
+  EXPECT_EQ(rec.TxPdoTable[1].Mapping[0], "0x7- AO:300");
+  EXPECT_EQ(rec.RxPdoTable[0].Mapping[0], "0x1- DO:0001~0008");
+  EXPECT_EQ(rec.TxDigitalBytes, 2);
+  EXPECT_EQ(rec.RxDigitalBytes, 1);
+}
+
+TEST(PdoBuilder, FreedAndUnusedSlotsProduceNoData) {
+  // Slot 0 holds "0" (freed by the editor); slot 2 lies past AppObjectCount.
+  ParaDef rec = WithObjects({{"0", 0, 1, 8}, {"", 1, 1, 4}});
+  rec.AppObjects[2] = {"9", 3, 1, 4};
+  BuildPdoMapping(rec);
+  EXPECT_EQ(rec.RxDigitalBytes + rec.RxAnalogBytes + rec.TxDigitalBytes + rec.TxAnalogBytes, 0);
+  EXPECT_EQ(rec.RxPdoTable[0].Mapping, kEmpty);
+  EXPECT_EQ(rec.TxPdoTable[1].Mapping, kAllFiller);
+}
+
+TEST(PdoBuilder, HugeLengthsStayInsideTheTable) {
+  ParaDef rec = WithObjects({{"1", 1, 1, 32767}, {"1", 0, 1, 32767}, {"1", 3, 1, -5}});
+  rec.AppObjectCount = 3;
+  BuildPdoMapping(rec);
+  EXPECT_EQ(rec.RxPdoLast, kPdoCount - 1);
+  EXPECT_EQ(rec.RxAnalogBytes, 2 * 32767);
+  EXPECT_EQ(rec.RxDigitalBytes, 4096);
+  EXPECT_EQ(rec.TxAnalogBytes, 0);
+  EXPECT_EQ(rec.TxPdoLast, 3);
+}
+
+}  // namespace
+}  // namespace q4410
