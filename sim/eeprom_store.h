@@ -26,10 +26,15 @@ class EepromStore {
   void SetWord(int block, int offset, uint32_t value);
   // Writes the image to `path` (and binds the store to it).
   bool Save(const std::string& path, std::string* error = nullptr);
+  // Empty when the last SetWord reached the file; otherwise why it did not (the word then
+  // keeps its old value).
+  const std::string& LastError() const { return lastError_; }
+  const std::string& Path() const { return path_; }
 
  private:
   std::vector<uint32_t> words_;  // kBlockCount * 64
   std::string path_;
+  std::string lastError_;
 };
 
 }  // namespace q4410::sim

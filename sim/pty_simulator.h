@@ -1,6 +1,7 @@
 // The simulated module console served on a pseudo-terminal from a thread of its own.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "sim/sim_options.h"
@@ -19,6 +20,10 @@ class PtySimulator {
   // The device path of the pseudo-terminal's slave side (e.g. /dev/pts/3).
   const std::string& DevicePath() const { return devicePath_; }
   void Stop();
+
+  // Changes a word of the running module's EEPROM (and its image file), as if it had been
+  // typed at the console; for setting up a test before its exchanges.
+  void SetWord(int block, int offset, uint32_t value);
 
  private:
   struct Impl;

@@ -1,0 +1,80 @@
+// The console through a real pseudo-terminal, with plain POSIX calls on the device.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+
+#include "tests/support/simulated_module.h"
+
+namespace q4410::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class Port {
+ public:
+  explicit Port(const std::string& device) {
+    fd_ = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd_ < 0) return;
+    termios t{};
+    ::tcgetattr(fd_, &t);
+    ::cfmakeraw(&t);
+    ::tcsetattr(fd_, TCSANOW, &t);
+    ::tcflush(fd_, TCIOFLUSH);
+  }
+  ~Port() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  bool isOpen() const { return fd_ >= 0; }
+
+  void Send(const std::string& text) {
+    ASSERT_EQ(::write(fd_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  }
+
+  // Reads until `expected` has arrived or `timeoutMs` passed; returns what arrived.
+  std::string ReadUntil(const std::string& expected, int timeoutMs = 2000) {
+    std::string got;
+    const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (got.find(expected) == std::string::npos) {
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+      if (left <= 0) break;
+      pollfd p{fd_, POLLIN, 0};
+      if (::poll(&p, 1, static_cast<int>(left)) <= 0) continue;
+      char buffer[256];
+      const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+      if (n > 0) got.append(buffer, static_cast<size_t>(n));
+    }
+    return got;
+  }
+
+ private:
+  int fd_ = -1;
+};
+
+TEST(PtySimulator, AnswersThroughThePseudoTerminalAndSurvivesReopening) {
+  SimulatedModule module;
+  ASSERT_TRUE(module.started());
+  {
+    Port port(module.device());
+    ASSERT_TRUE(port.isOpen());
+    port.Send("\r");
+    EXPECT_EQ(port.ReadUntil("5160QT>"), "\r\n5160QT>");
+    port.Send("use eeprom\r");
+    EXPECT_EQ(port.ReadUntil("[EEPROM:]"), "use eeprom\r\n[EEPROM:]");
+  }
+  Port again(module.device());
+  ASSERT_TRUE(again.isOpen());
+  again.Send("block 2\rel 4\r");
+  EXPECT_EQ(again.ReadUntil("-->"), "block 2\r\n[EEPROM:]el 4\r\nLong(4)=0-->");
+  again.Send("-1\r");
+  EXPECT_EQ(again.ReadUntil("Long(8)=0-->"), "-1\r\nLong(8)=0-->");
+  EXPECT_EQ(module.Word(2, 4), 0xFFFFFFFFu);
+}
+
+}  // namespace
+}  // namespace q4410::testing
