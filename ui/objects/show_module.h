@@ -1,4 +1,4 @@
-// placeholder until the window is built
+// ShowModule: the Modbus devices of the application object table, read only.
 #pragma once
 
 #include <QWidget>
@@ -10,10 +10,8 @@ namespace q4410::ui {
 class ShowModule : public QWidget {
   Q_OBJECT
  public:
+  // The grid is built from the table as it stands now; it is not refreshed while open.
   explicit ShowModule(Session& session, QWidget* parent = nullptr);
-
- private:
-  Session& session_;
 };
 
 }  // namespace q4410::ui
