@@ -1,0 +1,364 @@
+// Checking and unpacking the words read from block 0 at connect.
+#include "config/eeprom_image.h"
+
+#include <gtest/gtest.h>
+
+namespace q4410 {
+namespace {
+
+constexpr uint32_t Word(uint32_t high, uint32_t low) {
+  return high << 16 | low;
+}
+constexpr uint32_t Bytes(uint32_t b3, uint32_t b2, uint32_t b1, uint32_t b0) {
+  return b3 << 24 | b2 << 16 | b1 << 8 | b0;
+}
+
+// A block 0 as a CANopen download leaves it: node 5, both PDO mappings closed, CAN code 3,
+// 9600 baud 8N1, 200 ms, one "Read DI" object of 16 bits at device 10, start 100.
+std::vector<uint32_t> CleanWords() {
+  std::vector<uint32_t> w(kBlock0WordCount, 0);
+  w[0] = 0x01B40000u + 108;
+  w[1] = Word(0, 16);
+  w[2] = Bytes(3, 5, 0, 3);
+  w[3] = Word(2024, 5 << 8 | 17);
+  w[4] = Bytes(13, 45, 30, 1);
+  w[5] = Bytes(3, 8, 0, 1);
+  w[6] = Word(200, 174 << 8);
+  w[7] = Bytes(10, 2, 0, 0);
+  w[8] = Word(100, 16);
+  w[28] = Word(2, 0);
+  return w;
+}
+
+// The record as the connect prepares it before decoding.
+ParaDef ConnectRecord(AppSelection selected = AppSelection::CANopen) {
+  ParaDef rec;
+  rec.Block0Length = 108;
+  rec.Block1Length = selected == AppSelection::CANopen ? 0 : 28;
+  rec.AppObjectsUnchanged = true;
+  return rec;
+}
+
+bool HeaderError(const std::vector<uint32_t>& w, AppSelection selected = AppSelection::CANopen) {
+  ParaDef rec = ConnectRecord(selected);
+  DecodeBlock0Header(rec, w, selected);
+  return rec.EepromDataError;
+}
+
+TEST(Block0Decode, CleanImageFillsEveryField) {
+  ParaDef rec = ConnectRecord();
+  const auto w = CleanWords();
+  ASSERT_TRUE(DecodeBlock0Header(rec, w, AppSelection::CANopen));
+  EXPECT_FALSE(rec.EepromDataError);
+  DecodeBlock0Objects(rec, w);
+  EXPECT_FALSE(rec.EepromDataError);
+
+  EXPECT_EQ(rec.TxPdoClosed, 1);
+  EXPECT_EQ(rec.RxPdoClosed, 1);
+  EXPECT_EQ(rec.NodeId, 5);
+  EXPECT_EQ(rec.AppKind, 0);
+  EXPECT_EQ(rec.CanBaudCode, 3);
+  EXPECT_EQ(rec.Block1Length, 0);
+  EXPECT_EQ(rec.Block2Length, 12);
+  EXPECT_EQ(rec.ConfigYear, 2024);
+  EXPECT_EQ(rec.ConfigMonth, 5);
+  EXPECT_EQ(rec.ConfigDay, 17);
+  EXPECT_EQ(rec.ConfigHour, 13);
+  EXPECT_EQ(rec.ConfigMinute, 45);
+  EXPECT_EQ(rec.ConfigSecond, 30);
+  EXPECT_EQ(rec.ComBaudCode, 3);
+  EXPECT_EQ(rec.ComDataBits, 8);
+  EXPECT_EQ(rec.ComParity, 0);
+  EXPECT_EQ(rec.ComStopBits, 1);
+  EXPECT_EQ(rec.ComTimeoutMs, 200);
+  EXPECT_EQ(rec.ComChecksum, 174);
+
+  ASSERT_EQ(rec.ModuleAppObjectCount, 1);
+  ASSERT_EQ(rec.ModuleAppObjects.size(), 1u);
+  EXPECT_EQ(rec.ModuleAppObjects[0], (AppObject{"10", 2, 100, 16}));
+  EXPECT_EQ(rec.ModuleIOSize[2], 2);
+  EXPECT_EQ(rec.TxDigitalBytes, 2);
+  EXPECT_EQ(rec.RxDigitalBytes + rec.RxAnalogBytes + rec.TxAnalogBytes, 0);
+  EXPECT_TRUE(rec.AppObjectsUnchanged);  // decoding leaves it to the connect
+}
+
+TEST(Block0Decode, BlankModuleStopsAtW0WithNothingStored) {
+  for (uint32_t w0 : {0u, 0x01B40000u, kBlock0EarlyStopMax}) {
+    SCOPED_TRACE(w0);
+    auto w = CleanWords();
+    w[0] = w0;
+    ParaDef rec = ConnectRecord();
+    rec.NodeId = 9;
+    EXPECT_FALSE(DecodeBlock0Header(rec, w, AppSelection::CANopen));
+    EXPECT_TRUE(rec.EepromDataError);
+    EXPECT_EQ(rec.NodeId, 9);
+    EXPECT_EQ(rec.TxPdoClosed, 0);
+    EXPECT_EQ(rec.Block2Length, ParaDef{}.Block2Length);
+    EXPECT_EQ(rec.ConfigYear, 0);
+    EXPECT_EQ(rec.ComTimeoutMs, ParaDef{}.ComTimeoutMs);
+    EXPECT_EQ(rec.ModuleAppObjectCount, 0);
+  }
+}
+
+TEST(Block0Decode, MarkerChecksPastTheEarlyStop) {
+  auto w = CleanWords();
+  EXPECT_FALSE(HeaderError(w));  // 0x01B40000 + 108
+  // These get past the early stop, so the connect warns about them: a true result with the
+  // error set, and the later words are stored.
+  for (uint32_t w0 : {0xFFFFFFFFu, kBlock0EarlyStopMax + 1, 0x01B4006Du, 0x01B5006Cu}) {
+    SCOPED_TRACE(w0);
+    w[0] = w0;
+    ParaDef rec = ConnectRecord();
+    EXPECT_TRUE(DecodeBlock0Header(rec, w, AppSelection::CANopen));
+    EXPECT_TRUE(rec.EepromDataError);
+    EXPECT_EQ(rec.NodeId, 5);
+  }
+}
+
+TEST(Block0Decode, W1BlockLengthsPerSelection) {
+  auto w = CleanWords();
+  for (uint32_t high : {0u, 28u}) {
+    w[1] = Word(high, 16);
+    ParaDef rec = ConnectRecord();
+    rec.Block1Length = 28;
+    DecodeBlock0Header(rec, w, AppSelection::CANopen);
+    EXPECT_FALSE(rec.EepromDataError) << high;
+    EXPECT_EQ(rec.Block1Length, 0);
+    EXPECT_EQ(rec.Block2Length, 12);
+  }
+  w[1] = Word(27, 16);
+  EXPECT_TRUE(HeaderError(w));
+  w[1] = Word(0, 11);
+  EXPECT_TRUE(HeaderError(w));
+  w[1] = Word(0, 12);
+  EXPECT_FALSE(HeaderError(w));
+
+  // DeviceNet wants its own block length; a module last written by the CANopen download
+  // holds 0 there.
+  w[1] = Word(28, 16);
+  ParaDef rec = ConnectRecord(AppSelection::DeviceNet);
+  DecodeBlock0Header(rec, w, AppSelection::DeviceNet);
+  EXPECT_FALSE(rec.EepromDataError);
+  EXPECT_EQ(rec.Block1Length, 28);
+  EXPECT_EQ(rec.Block2Length, 12);
+  w[1] = Word(0, 16);
+  EXPECT_TRUE(HeaderError(w, AppSelection::DeviceNet));
+}
+
+TEST(Block0Decode, NodeIdRangeFollowsTheSelection) {
+  struct Case {
+    AppSelection selected;
+    uint32_t node;
+    bool accepted;
+  };
+  const Case cases[] = {
+      {AppSelection::CANopen, 0, false},     {AppSelection::CANopen, 1, true},
+      {AppSelection::CANopen, 100, true},    {AppSelection::CANopen, 127, true},
+      {AppSelection::CANopen, 128, false},   {AppSelection::DeviceNet, 0, false},
+      {AppSelection::DeviceNet, 63, true},   {AppSelection::DeviceNet, 64, false},
+      {AppSelection::DeviceNet, 100, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << static_cast<int>(c.selected) << " node " << c.node);
+    auto w = CleanWords();
+    w[1] = Word(c.selected == AppSelection::CANopen ? 0 : 28, 16);
+    w[2] = Bytes(0, c.node, 0, 0);
+    ParaDef rec = ConnectRecord(c.selected);
+    rec.NodeId = 9;
+    DecodeBlock0Header(rec, w, c.selected);
+    EXPECT_EQ(rec.EepromDataError, !c.accepted);
+    EXPECT_EQ(rec.NodeId, c.accepted ? static_cast<int>(c.node) : 9);
+  }
+}
+
+TEST(Block0Decode, OutOfRangeCodesAreStoredAndFlagged) {
+  auto check = [](int word, uint32_t value, bool error, auto field, int expected) {
+    auto w = CleanWords();
+    w[word] = value;
+    ParaDef rec = ConnectRecord();
+    DecodeBlock0Header(rec, w, AppSelection::CANopen);
+    EXPECT_EQ(rec.EepromDataError, error) << "W" << word << " " << std::hex << value;
+    EXPECT_EQ(field(rec), expected) << "W" << word << " " << std::hex << value;
+  };
+  check(
+      2, Bytes(0, 5, 2, 8), false, [](const ParaDef& r) { return r.AppKind; }, 2);
+  check(
+      2, Bytes(0, 5, 3, 0), true, [](const ParaDef& r) { return r.AppKind; }, 3);
+  check(
+      2, Bytes(0, 5, 0, 8), false, [](const ParaDef& r) { return r.CanBaudCode; }, 8);
+  check(
+      2, Bytes(0, 5, 0, 9), true, [](const ParaDef& r) { return r.CanBaudCode; }, 9);
+  check(
+      5, Bytes(7, 8, 2, 2), false, [](const ParaDef& r) { return r.ComBaudCode; }, 7);
+  check(
+      5, Bytes(8, 8, 0, 1), true, [](const ParaDef& r) { return r.ComBaudCode; }, 8);
+  check(
+      5, Bytes(3, 7, 0, 1), true, [](const ParaDef& r) { return r.ComDataBits; }, 7);
+  check(
+      5, Bytes(3, 8, 3, 1), true, [](const ParaDef& r) { return r.ComParity; }, 3);
+  check(
+      5, Bytes(3, 8, 0, 0), true, [](const ParaDef& r) { return r.ComStopBits; }, 0);
+  check(
+      5, Bytes(3, 8, 0, 3), true, [](const ParaDef& r) { return r.ComStopBits; }, 3);
+  // Time stamp: the limits themselves pass, one more fails; all but the year are stored.
+  check(
+      3, Word(32767, 12 << 8 | 31), false, [](const ParaDef& r) { return r.ConfigYear; }, 32767);
+  check(
+      3, Word(32768, 0), true, [](const ParaDef& r) { return r.ConfigYear; }, 0);
+  check(
+      3, Word(2024, 13 << 8), true, [](const ParaDef& r) { return r.ConfigMonth; }, 13);
+  check(
+      3, Word(2024, 32), true, [](const ParaDef& r) { return r.ConfigDay; }, 32);
+  check(
+      4, Bytes(24, 60, 60, 1), false, [](const ParaDef& r) { return r.ConfigHour; }, 24);
+  check(
+      4, Bytes(25, 0, 0, 1), true, [](const ParaDef& r) { return r.ConfigHour; }, 25);
+  check(
+      4, Bytes(0, 61, 0, 1), true, [](const ParaDef& r) { return r.ConfigMinute; }, 61);
+  check(
+      4, Bytes(0, 0, 61, 1), true, [](const ParaDef& r) { return r.ConfigSecond; }, 61);
+  // Time-out: clamped to what the field can hold; the low byte is ignored.
+  check(
+      6, Word(32767, 0xAEFF), false, [](const ParaDef& r) { return r.ComTimeoutMs; }, 32767);
+  check(
+      6, Word(32768, 0), true, [](const ParaDef& r) { return r.ComTimeoutMs; }, 32767);
+  check(
+      6, Word(65535, 0), true, [](const ParaDef& r) { return r.ComTimeoutMs; }, 32767);
+}
+
+TEST(Block0Decode, ObjectCountZeroIsAnEmptyTable) {
+  auto w = CleanWords();
+  w[4] = Bytes(13, 45, 30, 0);
+  w[7] = w[8] = w[28] = 0;
+  ParaDef rec = ConnectRecord();
+  rec.ModuleAppObjects.assign(3, AppObject{"1", 0, 1, 1});
+  ASSERT_TRUE(DecodeBlock0Header(rec, w, AppSelection::CANopen));
+  DecodeBlock0Objects(rec, w);
+  EXPECT_FALSE(rec.EepromDataError);
+  EXPECT_EQ(rec.ModuleAppObjectCount, 0);
+  EXPECT_TRUE(rec.ModuleAppObjects.empty());
+
+  // An empty table still needs empty count words.
+  w[27] = Word(0, 1);
+  rec = ConnectRecord();
+  DecodeBlock0Header(rec, w, AppSelection::CANopen);
+  DecodeBlock0Objects(rec, w);
+  EXPECT_TRUE(rec.EepromDataError);
+}
+
+TEST(Block0Decode, ObjectCountAboveTenReadsNoObject) {
+  auto w = CleanWords();
+  w[4] = Bytes(13, 45, 30, 11);
+  ParaDef rec = ConnectRecord();
+  DecodeBlock0Header(rec, w, AppSelection::CANopen);
+  EXPECT_TRUE(rec.EepromDataError);
+  DecodeBlock0Objects(rec, w);  // what the connect would do if it called anyway
+  EXPECT_EQ(rec.ModuleAppObjectCount, 0);
+  EXPECT_TRUE(rec.ModuleAppObjects.empty());
+  EXPECT_EQ(rec.ModuleIOSize[2], 0);
+
+  w[4] = Bytes(13, 45, 30, 10);
+  rec = ConnectRecord();
+  DecodeBlock0Header(rec, w, AppSelection::CANopen);
+  EXPECT_FALSE(rec.EepromDataError);
+  EXPECT_EQ(rec.ModuleAppObjectCount, 10);
+  EXPECT_EQ(rec.ModuleAppObjects.size(), 10u);
+}
+
+TEST(Block0Decode, ObjectTotalsPerKindAndCountWordChecks) {
+  auto w = CleanWords();
+  w[4] = Bytes(0, 0, 0, 7);
+  const uint32_t objects[][2] = {
+      {Bytes(1, 0, 0, 0), Word(1, 9)},    // Write DO, 9 bits: 2 bytes
+      {Bytes(2, 0, 0, 0), Word(20, 1)},   // Write DO, 1 bit: 1 byte
+      {Bytes(3, 1, 0, 0), Word(1, 5)},    // Write AO, 5 registers
+      {Bytes(4, 2, 0, 0), Word(1, 8)},    // Read DI, 8 bits: 1 byte
+      {Bytes(5, 4, 0, 0), Word(1, 17)},   // Read DO, 17 bits: 3 bytes
+      {Bytes(6, 3, 0, 0), Word(1, 2)},    // Read AI, 2 registers
+      {Bytes(247, 9, 0, 0), Word(1, 50)}  // unknown kind: accepted, adds nothing
+  };
+  for (int j = 0; j < 7; ++j) {
+    w[7 + 2 * j] = objects[j][0];
+    w[8 + 2 * j] = objects[j][1];
+  }
+  w[27] = Word(3, 5);
+  w[28] = Word(4, 2);
+
+  ParaDef rec = ConnectRecord();
+  rec.ModuleIOSize = {9, 9, 9, 9, 9, 9};
+  DecodeBlock0Header(rec, w, AppSelection::CANopen);
+  DecodeBlock0Objects(rec, w);
+  EXPECT_FALSE(rec.EepromDataError);
+  EXPECT_EQ(rec.ModuleIOSize, (std::array<long, 6>{3, 5, 1, 2, 3, 0}));
+  EXPECT_EQ(rec.ModuleAppObjects[6], (AppObject{"247", 9, 1, 50}));
+  EXPECT_EQ(rec.RxAnalogBytes, 5);  // registers, as stored
+  EXPECT_EQ(rec.TxAnalogBytes, 2);
+
+  // Any one of the four counts off by one is a data error.
+  const std::pair<int, uint32_t> mismatches[] = {
+      {27, Word(4, 5)}, {27, Word(3, 4)}, {28, Word(3, 2)}, {28, Word(4, 3)}};
+  for (auto [index, value] : mismatches) {
+    auto bad = w;
+    bad[index] = value;
+    ParaDef r = ConnectRecord();
+    DecodeBlock0Header(r, bad, AppSelection::CANopen);
+    DecodeBlock0Objects(r, bad);
+    EXPECT_TRUE(r.EepromDataError) << index << " " << std::hex << value;
+  }
+}
+
+TEST(Block0Decode, ObjectsAreNotReadAfterADataError) {
+  auto w = CleanWords();
+  w[5] = Bytes(9, 8, 0, 1);
+  ParaDef rec = ConnectRecord();
+  rec.ModuleIOSize = {1, 1, 1, 1, 1, 1};
+  DecodeBlock0Header(rec, w, AppSelection::CANopen);
+  DecodeBlock0Objects(rec, w);
+  EXPECT_EQ(rec.ModuleIOSize, (std::array<long, 6>{}));
+  EXPECT_EQ(rec.TxDigitalBytes, 0);
+}
+
+TEST(FirmwareWords, VersionAndDate) {
+  ParaDef rec;
+  DecodeFirmwareWords(rec, 0xABCD0105u, Word(2008, 3 << 8 | 12));
+  EXPECT_EQ(FirmwareText(rec), "1.05-2008/03/12");
+  EXPECT_FALSE(rec.EepromDataError);
+
+  DecodeFirmwareWords(rec, 0x0105u, Word(2008, 13 << 8 | 31));
+  EXPECT_EQ(rec.FirmwareMonth, 0);
+  EXPECT_EQ(rec.FirmwareDay, 31);
+  EXPECT_TRUE(rec.EepromDataError);
+
+  rec.EepromDataError = false;
+  DecodeFirmwareWords(rec, 0x0105u, Word(2008, 12 << 8 | 32));
+  EXPECT_EQ(rec.FirmwareMonth, 12);
+  EXPECT_EQ(rec.FirmwareDay, 0);
+  EXPECT_TRUE(rec.EepromDataError);
+}
+
+TEST(DataErrorDefaults, KeepApplicationAndFirmware) {
+  ParaDef rec = ConnectRecord();
+  DecodeFirmwareWords(rec, 0x0105u, Word(2008, 3 << 8 | 12));
+  auto w = CleanWords();
+  w[2] = Bytes(0, 5, 1, 2);
+  w[5] = Bytes(7, 8, 2, 3);  // stop bits 3
+  DecodeBlock0Header(rec, w, AppSelection::CANopen);
+  ASSERT_TRUE(rec.EepromDataError);
+  ApplyDataErrorDefaults(rec);
+  EXPECT_EQ(rec.AppKind, 1);
+  EXPECT_EQ(FirmwareText(rec), "1.05-2008/03/12");
+  EXPECT_EQ(rec.NodeId, 1);
+  EXPECT_EQ(rec.CanBaudCode, 0);
+  EXPECT_EQ(rec.ConfigYear + rec.ConfigMonth + rec.ConfigDay, 0);
+  EXPECT_EQ(rec.ConfigHour + rec.ConfigMinute + rec.ConfigSecond, 0);
+  EXPECT_EQ(rec.ModuleAppObjectCount, 0);
+  EXPECT_EQ(rec.ComBaudCode, 3);
+  EXPECT_EQ(rec.ComParity, 0);
+  EXPECT_EQ(rec.ComStopBits, 1);
+  EXPECT_EQ(rec.ComTimeoutMs, 200);
+  EXPECT_EQ(rec.ComChecksum, 174);
+  EXPECT_FALSE(rec.AppObjectsUnchanged);
+}
+
+}  // namespace
+}  // namespace q4410

@@ -1,0 +1,215 @@
+// Packing the record into the words the download writes, and reading them back.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "config/eeprom_image.h"
+
+namespace q4410 {
+namespace {
+
+// The record as the download packs it after a CANopen read and a PDO build.
+ParaDef DownloadRecord() {
+  ParaDef rec;
+  rec.Block0Length = 108;
+  rec.Block1Length = 0;
+  rec.Block2Length = 16;
+  rec.NodeId = 5;
+  rec.AppKind = 0;
+  rec.CanBaudCode = 3;
+  rec.TxPdoClosed = 1;
+  rec.ConfigYear = 2024;
+  rec.ConfigMonth = 5;
+  rec.ConfigDay = 17;
+  rec.ConfigHour = 13;
+  rec.ConfigMinute = 45;
+  rec.ConfigSecond = 30;
+  rec.ComBaudCode = 7;
+  rec.ComParity = 1;
+  rec.ComStopBits = 2;
+  rec.ComTimeoutMs = 1000;
+  rec.ComChecksum = ComChecksumOf(rec);
+  rec.AppObjects[0] = {"10", 2, 100, 16};
+  rec.AppObjects[1] = {"247", 1, 9999, 55};
+  rec.AppObjectCount = 2;
+  rec.TxDigitalBytes = 2;
+  rec.RxAnalogBytes = 110;
+  return rec;
+}
+
+TEST(Block0Pack, WordsOfADownload) {
+  const auto w = PackBlock0(DownloadRecord());
+  ASSERT_EQ(w.size(), 29u);
+  EXPECT_EQ(w[0], 0x01B4006Cu);
+  EXPECT_EQ(w[1], 0x00000010u);
+  EXPECT_EQ(w[2], 0x01050003u);
+  EXPECT_EQ(w[3], 0x07E80511u);
+  EXPECT_EQ(w[4], 0x0D2D1E02u);
+  EXPECT_EQ(w[5], 0x07080102u);
+  EXPECT_EQ(w[6], 0x03E8CE00u);  // 115200 8E2: 1 + 194 + 0 + 8 + 1 + 2 = 206
+  EXPECT_EQ(w[7], 0x0A020000u);
+  EXPECT_EQ(w[8], 0x00640010u);
+  EXPECT_EQ(w[9], 0xF7010000u);
+  EXPECT_EQ(w[10], 0x270F0037u);
+  for (int i = 11; i < 27; ++i) EXPECT_EQ(w[i], 0u) << i;
+  EXPECT_EQ(w[27], 0x00000037u);  // 110 bytes of analog output are 55 registers
+  EXPECT_EQ(w[28], 0x00020000u);
+}
+
+TEST(Block0Pack, UnchangedTableLeavesObjectAndCountWordsZero) {
+  ParaDef rec = DownloadRecord();
+  rec.RxPdoClosed = 1;
+  rec.AppObjectsUnchanged = true;
+  const auto w = PackBlock0(rec);
+  ASSERT_EQ(w.size(), 29u);
+  EXPECT_EQ(w[2], 0x03050003u);
+  EXPECT_EQ(w[4] & 0xFFu, 2u);
+  for (int i = 7; i < 29; ++i) EXPECT_EQ(w[i], 0u) << i;
+}
+
+TEST(Block0Pack, StrayValuesStayInsideTheirFields) {
+  ParaDef rec = DownloadRecord();
+  rec.TxPdoClosed = 0;
+  rec.NodeId = 0x1FF;
+  rec.CanBaudCode = -1;
+  rec.ComTimeoutMs = 0x12345;
+  rec.ComChecksum = 0x1AE;
+  rec.AppObjects[0] = {"300", 0x101, 0x10001, -1};
+  rec.AppObjects[1] = {"12.5", 3, 1, 1};
+  rec.AppObjectCount = 12;  // more than the table holds
+  rec.RxDigitalBytes = 0x10003;
+  const auto w = PackBlock0(rec);
+  ASSERT_EQ(w.size(), 29u);
+  EXPECT_EQ(w[2], 0x00FF00FFu);
+  EXPECT_EQ(w[4] & 0xFFu, 10u);
+  EXPECT_EQ(w[6], 0x2345AE00u);
+  EXPECT_EQ(w[7], 0x2C010000u);
+  EXPECT_EQ(w[8], 0x0001FFFFu);
+  EXPECT_EQ(w[9], 0x0C030000u);  // a half rounds to the even neighbour
+  EXPECT_EQ(w[27], 0x00030037u);
+}
+
+TEST(Block2Pack, WordsAndErrorControlReadBack) {
+  ParaDef rec;
+  rec.GuardTime = 1500;
+  rec.LifeTimeFactor = 3;
+  rec.RxPdoLast = 4;
+  rec.TxPdoLast = 7;
+  auto w = PackBlock2(rec);
+  EXPECT_EQ(w, (std::vector<uint32_t>{0x0005DC03u, 0, 0x04070000u, 0}));
+
+  ParaDef back;
+  back.HeartbeatTime = 99;
+  DecodeErrorControl(back, w[0]);
+  EXPECT_EQ(back.GuardTime, 1500);
+  EXPECT_EQ(back.LifeTimeFactor, 3);
+  EXPECT_EQ(back.HeartbeatTime, 0);
+
+  // After a download with the table untouched the top byte is all ones, and its bit 2
+  // (bit 26 of the word) reads the time back as the heartbeat time.
+  rec.AppObjectsUnchanged = true;
+  w = PackBlock2(rec);
+  EXPECT_EQ(w[0], 0xFF05DC03u);
+  EXPECT_GE(w[0], 0x80000000u);
+  DecodeErrorControl(back, w[0]);
+  EXPECT_EQ(back.HeartbeatTime, 1500);
+  EXPECT_EQ(back.GuardTime, 0);
+  EXPECT_EQ(back.LifeTimeFactor, 0);
+
+  DecodeErrorControl(back, 0x04FFFF12u);
+  EXPECT_EQ(back.HeartbeatTime, 65535);
+}
+
+int Pick(std::mt19937& gen, int lo, int hi) {
+  return std::uniform_int_distribution<int>(lo, hi)(gen);
+}
+
+// A record as the editor, the settings windows and the PDO builder could leave it.
+ParaDef RandomValidRecord(std::mt19937& gen) {
+  ParaDef rec;
+  rec.Block0Length = 108;
+  rec.Block1Length = Pick(gen, 0, 1) * 28;
+  rec.Block2Length = 16;
+  rec.NodeId = Pick(gen, 1, 127);
+  rec.AppKind = Pick(gen, 0, 2);
+  rec.CanBaudCode = Pick(gen, 0, 8);
+  rec.TxPdoClosed = Pick(gen, 0, 1);
+  rec.RxPdoClosed = Pick(gen, 0, 1);
+  rec.ConfigYear = Pick(gen, 0, 32767);
+  rec.ConfigMonth = Pick(gen, 0, 12);
+  rec.ConfigDay = Pick(gen, 0, 31);
+  rec.ConfigHour = Pick(gen, 0, 24);
+  rec.ConfigMinute = Pick(gen, 0, 60);
+  rec.ConfigSecond = Pick(gen, 0, 60);
+  rec.ComBaudCode = Pick(gen, 0, 7);
+  rec.ComParity = Pick(gen, 0, 2);
+  rec.ComStopBits = Pick(gen, 1, 2);
+  rec.ComTimeoutMs = Pick(gen, 1, 32767);
+  rec.ComChecksum = ComChecksumOf(rec);
+  rec.AppObjectCount = Pick(gen, 0, kMaxAppObjects);
+  for (int j = 0; j < rec.AppObjectCount; ++j) {
+    AppObject& obj = rec.AppObjects[j];
+    obj.DevAddr = std::to_string(Pick(gen, 1, 247));
+    obj.Kind = Pick(gen, 0, 5);
+    obj.Start = Pick(gen, 1, 9999);
+    obj.Length = obj.Kind % 2 == 0 ? Pick(gen, 1, 254) : Pick(gen, 1, 55);
+    switch (obj.Kind) {
+      case 0:
+        rec.RxDigitalBytes += (obj.Length + 7) / 8;
+        break;
+      case 1:
+        rec.RxAnalogBytes += 2 * obj.Length;
+        break;
+      case 2:
+      case 4:
+        rec.TxDigitalBytes += (obj.Length + 7) / 8;
+        break;
+      default:
+        rec.TxAnalogBytes += 2 * obj.Length;
+        break;
+    }
+  }
+  return rec;
+}
+
+TEST(Block0Pack, RandomRecordsReadBackCleanly) {
+  std::mt19937 gen(4410);
+  for (int round = 0; round < 400; ++round) {
+    const ParaDef rec = RandomValidRecord(gen);
+    const auto words = PackBlock0(rec);
+    ParaDef back;
+    back.Block0Length = 108;
+    ASSERT_TRUE(DecodeBlock0Header(back, words, AppSelection::CANopen)) << round;
+    DecodeBlock0Objects(back, words);
+    ASSERT_FALSE(back.EepromDataError) << "round " << round;
+
+    EXPECT_EQ(back.NodeId, rec.NodeId);
+    EXPECT_EQ(back.AppKind, rec.AppKind);
+    EXPECT_EQ(back.CanBaudCode, rec.CanBaudCode);
+    EXPECT_EQ(back.TxPdoClosed, rec.TxPdoClosed);
+    EXPECT_EQ(back.RxPdoClosed, rec.RxPdoClosed);
+    EXPECT_EQ(back.ConfigYear, rec.ConfigYear);
+    EXPECT_EQ(back.ConfigMonth, rec.ConfigMonth);
+    EXPECT_EQ(back.ConfigDay, rec.ConfigDay);
+    EXPECT_EQ(back.ConfigHour, rec.ConfigHour);
+    EXPECT_EQ(back.ConfigMinute, rec.ConfigMinute);
+    EXPECT_EQ(back.ConfigSecond, rec.ConfigSecond);
+    EXPECT_EQ(back.ComBaudCode, rec.ComBaudCode);
+    EXPECT_EQ(back.ComDataBits, 8);
+    EXPECT_EQ(back.ComParity, rec.ComParity);
+    EXPECT_EQ(back.ComStopBits, rec.ComStopBits);
+    EXPECT_EQ(back.ComTimeoutMs, rec.ComTimeoutMs);
+    EXPECT_EQ(back.ComChecksum, rec.ComChecksum);
+    ASSERT_EQ(back.ModuleAppObjectCount, rec.AppObjectCount);
+    for (int j = 0; j < rec.AppObjectCount; ++j)
+      EXPECT_EQ(back.ModuleAppObjects[j], rec.AppObjects[j]);
+    EXPECT_EQ(back.RxDigitalBytes, rec.RxDigitalBytes);
+    EXPECT_EQ(back.RxAnalogBytes, rec.RxAnalogBytes / 2);
+    EXPECT_EQ(back.TxDigitalBytes, rec.TxDigitalBytes);
+    EXPECT_EQ(back.TxAnalogBytes, rec.TxAnalogBytes / 2);
+    if (testing::Test::HasFailure()) FAIL() << "round " << round;
+  }
+}
+
+}  // namespace
+}  // namespace q4410
