@@ -1,0 +1,151 @@
+#include "sim/image_report.h"
+
+#include <cstdint>
+#include <sstream>
+#include <vector>
+
+#include "config/eeprom_image.h"
+#include "config/lists.h"
+#include "config/numbers.h"
+#include "config/para_def.h"
+
+namespace q4410::sim {
+namespace {
+
+std::string KindName(int kind) {
+  if (kind >= 0 && kind < static_cast<int>(kKindShortNames.size()))
+    return std::string(kKindShortNames[static_cast<size_t>(kind)]);
+  return "kind " + std::to_string(kind);
+}
+
+std::string CanBaud(const ParaDef& rec) {
+  if (rec.AppKind == 0 && rec.CanBaudCode >= 0 && rec.CanBaudCode < 8)
+    return std::to_string(kCanopenBaudKbps[static_cast<size_t>(rec.CanBaudCode)]) + " kbit/s";
+  static constexpr int kDevicenetKbps[] = {125, 250, 500};
+  if (rec.AppKind == 1 && rec.CanBaudCode >= 0 && rec.CanBaudCode < 3)
+    return std::to_string(kDevicenetKbps[rec.CanBaudCode]) + " kbit/s";
+  return "code " + std::to_string(rec.CanBaudCode);
+}
+
+std::string ComLine(const ParaDef& rec) {
+  static constexpr const char* kParity[] = {"none", "even", "odd"};
+  std::ostringstream out;
+  if (rec.ComBaudCode >= 0 && rec.ComBaudCode < 8)
+    out << rec.BaudRateText[static_cast<size_t>(rec.ComBaudCode)] << " baud";
+  else
+    out << "baud code " << rec.ComBaudCode;
+  out << ", " << rec.ComDataBits << " data bits, parity ";
+  if (rec.ComParity >= 0 && rec.ComParity < 3)
+    out << kParity[rec.ComParity];
+  else
+    out << "code " << rec.ComParity;
+  out << ", " << rec.ComStopBits << " stop bit(s), time-out " << rec.ComTimeoutMs
+      << " ms, check byte " << rec.ComChecksum;
+  return out.str();
+}
+
+void RawWords(std::ostream& out, const EepromStore& store, int block, int first, int last) {
+  out << "Block " << block << " words (offset: hex = signed):\n";
+  for (int offset = first; offset <= last; offset += 4) {
+    const uint32_t w = store.Word(block, offset);
+    out << "  " << offset << ": 0x" << HexWidth(w, 8) << " = " << static_cast<int32_t>(w) << "\n";
+  }
+}
+
+}  // namespace
+
+std::string DescribeImage(const EepromStore& store) {
+  std::ostringstream out;
+  ParaDef rec;
+  DecodeFirmwareWords(rec, store.Word(0, 0), store.Word(0, 4));
+  out << "Firmware: " << FirmwareText(rec) << "\n";
+
+  std::vector<uint32_t> words(kBlock0WordCount);
+  for (int i = 0; i < kBlock0WordCount; ++i)
+    words[static_cast<size_t>(i)] = store.Word(0, kBlock0FirstOffset + 4 * i);
+  // Read as the utility would with the application that word 2 names selected.
+  const AppSelection selection =
+      ((words[2] >> 8) & 0xFF) == 1 ? AppSelection::DeviceNet : AppSelection::CANopen;
+  if (!DecodeBlock0Header(rec, words, selection)) {
+    out << "Configuration: none stored\n";
+  } else {
+    const bool headerError = rec.EepromDataError;
+    if (!headerError) DecodeBlock0Objects(rec, words);
+    out << "Configuration: " << (rec.EepromDataError ? "stored, with data errors" : "stored")
+        << "\n";
+    out << "Application: "
+        << (rec.AppKind == 0   ? "CANopen"
+            : rec.AppKind == 1 ? "DeviceNet"
+                               : "?")
+        << " (kind " << rec.AppKind << ")\n";
+    out << "Node ID: " << rec.NodeId << "\n";
+    out << "CAN baud: " << CanBaud(rec) << "\n";
+    out << "PDO mapping closed: Rx " << (rec.RxPdoClosed ? "yes" : "no") << ", Tx "
+        << (rec.TxPdoClosed ? "yes" : "no") << "\n";
+    out << "Modbus line: " << ComLine(rec) << "\n";
+    out << "Time stamp: " << Format0000(rec.ConfigYear) << "-" << Format00(rec.ConfigMonth) << "-"
+        << Format00(rec.ConfigDay) << " " << Format00(rec.ConfigHour) << ":"
+        << Format00(rec.ConfigMinute) << ":" << Format00(rec.ConfigSecond) << "\n";
+    out << "Application objects: " << rec.ModuleAppObjectCount << "\n";
+    if (headerError) {
+      out << "  (not decoded: the general words hold data errors)\n";
+    } else {
+      int n = 1;
+      for (const AppObject& obj : rec.ModuleAppObjects)
+        out << "  " << n++ << ": device " << obj.DevAddr << ", " << KindName(obj.Kind) << ", start "
+            << obj.Start << ", length " << obj.Length << "\n";
+      out << "Byte counts: Rx digital " << rec.RxDigitalBytes << " bytes, Rx analog "
+          << rec.RxAnalogBytes << " registers, Tx digital " << rec.TxDigitalBytes
+          << " bytes, Tx analog " << rec.TxAnalogBytes << " registers\n";
+    }
+  }
+  if (rec.EepromDataError) out << "Data error: the utility would apply its defaults\n";
+  RawWords(out, store, 0, 40, 156);
+  RawWords(out, store, 2, 0, 12);
+  return out.str();
+}
+
+EepromStore ExampleImage() {
+  ParaDef rec;
+  rec.AppKind = 0;
+  rec.NodeId = 5;
+  rec.CanBaudCode = 3;  // 125 kbit/s
+  rec.ComBaudCode = 4;  // 19200 baud
+  rec.ComDataBits = 8;
+  rec.ComParity = 1;  // even
+  rec.ComStopBits = 1;
+  rec.ComTimeoutMs = 300;
+  rec.ComChecksum = ComChecksumOf(rec);
+  rec.ConfigYear = 2026;
+  rec.ConfigMonth = 12;
+  rec.ConfigDay = 1;
+  rec.ConfigHour = 10;
+  rec.ConfigMinute = 20;
+  rec.ConfigSecond = 30;
+  rec.AppObjects.assign(kMaxAppObjects, AppObject{});
+  rec.AppObjects[0] = AppObject{"1", 3, 1, 4};   // Read AI: 4 registers
+  rec.AppObjects[1] = AppObject{"2", 0, 1, 10};  // Write DO: 10 bits
+  rec.AppObjectCount = 2;
+  rec.AppObjectsUnchanged = false;
+  rec.RxDigitalBytes = 2;
+  rec.RxAnalogBytes = 0;
+  rec.TxDigitalBytes = 0;
+  rec.TxAnalogBytes = 8;  // bytes: 4 registers
+  rec.RxPdoLast = 3;
+  rec.TxPdoLast = 3;
+  rec.GuardTime = 0;
+  rec.LifeTimeFactor = 0;
+  rec.Block0Length = 108;
+  rec.Block1Length = 0;
+  rec.Block2Length = 16;
+
+  EepromStore store;
+  const std::vector<uint32_t> block0 = PackBlock0(rec);
+  for (size_t i = 0; i < block0.size(); ++i)
+    store.SetWord(0, kBlock0FirstOffset + 4 * static_cast<int>(i), block0[i]);
+  const std::vector<uint32_t> block2 = PackBlock2(rec);
+  for (size_t i = 0; i < block2.size(); ++i) store.SetWord(2, 4 * static_cast<int>(i), block2[i]);
+  return store;
+}
+
+}  // namespace q4410::sim
