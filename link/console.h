@@ -12,8 +12,13 @@
 
 namespace q4410 {
 
-// Pause after every character typed and after the carriage return (see console.cpp for
-// why this length).
+// Pause after every character typed and after the carriage return. At 115200 baud a
+// character takes 86.8 us on the line, and the module's console echoes it from its receive
+// interrupt, which keeps its transmitter busy for another 86.8 us. Our next character must
+// not arrive while that echo is still going out, or a console with a one-character
+// receive register may lose it: 0.5 ms is the two character times plus room for the
+// module's interrupt latency and for the PC's scheduling jitter. A connect types about 300
+// to 600 characters, so the pauses add 0.15 to 0.3 s.
 inline constexpr std::chrono::microseconds kCharacterPause{500};
 
 class Console {
@@ -36,6 +41,9 @@ class Console {
 
  private:
   bool SendLine(std::string_view command);
+  void Pause(std::chrono::microseconds length);
+  bool TimeUp(std::chrono::microseconds start) const;
+  bool ReceiveInto(std::string& buffer);
   SerialPort& port_;
   ConsoleEnv env_;
   int timeoutMs_;

@@ -1,0 +1,141 @@
+#include "link/console.h"
+
+#include <cmath>
+
+#include "config/numbers.h"
+
+namespace q4410 {
+
+namespace {
+
+// A console that never stops talking must not grow the reply buffers without bound: they keep
+// the newest kMaxReplyBytes, dropping the oldest part when a chunk would exceed that. Every
+// prompt and value prompt the module prints is far shorter.
+constexpr std::size_t kMaxReplyBytes = 64 * 1024;
+
+constexpr std::string_view kValueMarker = "-->";
+
+void AppendBounded(std::string& buffer, std::string_view chunk) {
+  if (chunk.size() >= kMaxReplyBytes) {
+    buffer.assign(chunk.substr(chunk.size() - kMaxReplyBytes));
+    return;
+  }
+  if (buffer.size() + chunk.size() > kMaxReplyBytes) {
+    buffer.erase(0, buffer.size() + chunk.size() - kMaxReplyBytes);
+  }
+  buffer.append(chunk);
+}
+
+}  // namespace
+
+Console::Console(SerialPort& port, ConsoleEnv env, int timeoutMs)
+    : port_(port), env_(std::move(env)), timeoutMs_(timeoutMs) {}
+
+// Lets the event loop run until `length` has passed (at least once).
+void Console::Pause(std::chrono::microseconds length) {
+  const auto start = env_.now();
+  do {
+    env_.pump();
+  } while (env_.now() - start < length);
+}
+
+bool Console::TimeUp(std::chrono::microseconds start) const {
+  return env_.now() - start >= std::chrono::milliseconds(timeoutMs_);
+}
+
+// Reads what has arrived, without blanks at its ends, onto `buffer`. False when nothing was
+// waiting.
+bool Console::ReceiveInto(std::string& buffer) {
+  if (port_.BytesWaitingIn() == 0) return false;
+  const std::string chunk = port_.ReadAll();
+  received_ += chunk.size();
+  AppendBounded(buffer, Trim(chunk));
+  return true;
+}
+
+// Types one line: stale input discarded, the characters one at a time with a pause after
+// each, a carriage return, a short wait for the output to leave, the pause again.
+bool Console::SendLine(std::string_view command) {
+  if (port_.BytesWaitingIn() > 0) received_ += port_.ReadAll().size();
+  for (char c : command) {
+    port_.Write(std::string_view(&c, 1));
+    ++sent_;
+    Pause(kCharacterPause);
+  }
+  port_.Write("\r");
+  ++sent_;
+  for (int check = 0; check < 10; ++check) {
+    if (port_.BytesWaitingOut() > 0) env_.pump();
+  }
+  if (port_.BytesWaitingOut() > 0) return false;
+  Pause(kCharacterPause);
+  return true;
+}
+
+bool Console::SendCommand(std::string_view command, std::string_view expected) {
+  if (!SendLine(command)) return false;
+  reply_.clear();
+  const auto start = env_.now();
+  std::size_t at = std::string::npos;
+  for (;;) {
+    if (TimeUp(start)) return false;
+    if (ReceiveInto(reply_)) continue;
+    // The reply is searched only once nothing more is waiting, so that a reply arriving in
+    // several pieces is collected first. An empty expected text never matches.
+    if (!expected.empty() && (at = reply_.find(expected)) != std::string::npos) break;
+    env_.pump();
+  }
+  reply_.resize(at);
+  return true;
+}
+
+bool Console::ReadConsoleValue(std::string_view command, std::string_view key, double& value) {
+  valueText_.clear();
+  if (!SendLine(command)) return false;
+  std::string buffer;
+  const auto start = env_.now();
+  for (;;) {
+    if (TimeUp(start)) return false;
+    if (ReceiveInto(buffer)) continue;
+    if (buffer.find(kValueMarker) != std::string::npos) break;
+    env_.pump();
+  }
+  const std::string wanted = Trim(key);
+  const std::string text = Trim(buffer);
+  if (wanted.empty()) return false;
+  const std::size_t keyAt = text.find(wanted);
+  if (keyAt == std::string::npos) return false;
+  // The value runs from the key to the marker that follows it; a marker seen only before
+  // the key (a stale prompt) does not count.
+  const std::size_t valueAt = keyAt + wanted.size();
+  const std::size_t markerAt = text.find(kValueMarker, valueAt);
+  if (markerAt == std::string::npos) return false;
+  valueText_ = text.substr(valueAt, markerAt - valueAt);
+  value = NumericValue(valueText_);
+  return true;
+}
+
+std::string ToConsoleText(double word) {
+  const long long whole = std::llround(word);
+  return DefaultRendering(whole <= 2147483647LL ? whole : whole - 4294967296LL);
+}
+
+double FromConsoleValue(double value) {
+  return value >= 0 ? value : value + 4294967296.0;
+}
+
+bool IsConsoleWordText(std::string_view text) {
+  const std::string trimmed = Trim(text);
+  std::string_view digits = trimmed;
+  const bool negative = digits.starts_with('-');
+  if (negative) digits.remove_prefix(1);
+  if (digits.empty() || digits.size() > 16) return false;
+  long long magnitude = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return false;
+    magnitude = magnitude * 10 + (c - '0');
+  }
+  return negative ? magnitude <= 2147483648LL : magnitude <= 2147483647LL;
+}
+
+}  // namespace q4410

@@ -1,0 +1,133 @@
+#include "link/qt_serial_port.h"
+
+#include <gtest/gtest.h>
+#include <termios.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+#include "pty_pair.h"
+
+namespace q4410 {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::PtyPair;
+
+// Both ways a dialogue waits: q4410ctl only sleeps, a window runs the Qt event loop.
+const std::function<void()> kSleepPump = [] { std::this_thread::sleep_for(100us); };
+const std::function<void()> kEventPump = [] {
+  QCoreApplication::processEvents();
+  std::this_thread::sleep_for(100us);
+};
+
+// Polls BytesWaitingIn until `count` bytes wait or a second has passed.
+std::size_t WaitForInput(QtSerialPort& port, std::size_t count, const std::function<void()>& pump) {
+  const auto end = std::chrono::steady_clock::now() + 1s;
+  while (port.BytesWaitingIn() < count && std::chrono::steady_clock::now() < end) pump();
+  return port.BytesWaitingIn();
+}
+
+TEST(QtSerialPortTest, OpenFailuresAreTold) {
+  QtSerialPort port;
+  EXPECT_EQ(port.Open("/dev/q4410-no-such-port").failure, OpenFailure::InvalidPort);
+  EXPECT_EQ(port.Open("").failure, OpenFailure::InvalidPort);
+  QTemporaryDir dir;
+  const std::string plainFile = dir.filePath("not-a-port").toStdString();
+  std::ofstream(plainFile) << "x";
+  EXPECT_EQ(port.Open(plainFile).failure, OpenFailure::InvalidPort);
+  EXPECT_FALSE(port.IsOpen());
+  // A character device that is no terminal: a failure with the system's own words.
+  const OpenResult null = port.Open("/dev/null");
+  EXPECT_EQ(null.failure, OpenFailure::Other);
+  EXPECT_FALSE(null.description.empty());
+  EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(QtSerialPortTest, DeviceOpenElsewhereIsInUseUntilClosed) {
+  PtyPair pty;
+  ASSERT_TRUE(pty.ok());
+  QtSerialPort first;
+  QtSerialPort second;
+  ASSERT_TRUE(first.Open(pty.device()).ok());
+  EXPECT_TRUE(first.IsOpen());
+  const OpenResult busy = second.Open(pty.device());
+  EXPECT_EQ(busy.failure, OpenFailure::InUse) << busy.description;
+  EXPECT_FALSE(second.IsOpen());
+  first.Close();
+  EXPECT_TRUE(second.Open(pty.device()).ok());
+}
+
+TEST(QtSerialPortTest, LineIs115200Baud8N1WithoutHandshake) {
+  PtyPair pty;
+  ASSERT_TRUE(pty.ok());
+  QtSerialPort port;
+  ASSERT_TRUE(port.Open(pty.device()).ok());
+  termios line{};
+  ASSERT_EQ(::tcgetattr(pty.master(), &line), 0);
+  EXPECT_EQ(::cfgetospeed(&line), static_cast<speed_t>(B115200));
+  EXPECT_EQ(::cfgetispeed(&line), static_cast<speed_t>(B115200));
+  EXPECT_EQ(line.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+  EXPECT_EQ(line.c_cflag & (PARENB | CSTOPB | CRTSCTS), 0u);
+  EXPECT_EQ(line.c_iflag & (IXON | IXOFF | ICRNL), 0u);  // a typed CR reaches the module as CR
+  EXPECT_EQ(line.c_oflag & OPOST, 0u);
+}
+
+class QtSerialPortPumpTest : public ::testing::TestWithParam<bool> {
+ protected:
+  const std::function<void()>& pump() const { return GetParam() ? kEventPump : kSleepPump; }
+};
+
+TEST_P(QtSerialPortPumpTest, BytesTravelBothWays) {
+  PtyPair pty;
+  ASSERT_TRUE(pty.ok());
+  QtSerialPort port;
+  ASSERT_TRUE(port.Open(pty.device()).ok());
+
+  port.Write("e");
+  port.Write("l 0\r");
+  EXPECT_EQ(port.BytesWaitingOut(), 0u);  // handed to the device at once, no event loop needed
+  EXPECT_EQ(pty.Receive(5, 1s), "el 0\r");
+
+  pty.Send("el 0\r\nLong(0)=261-->");
+  EXPECT_EQ(WaitForInput(port, 20, pump()), 20u);
+  EXPECT_EQ(port.ReadAll(), "el 0\r\nLong(0)=261-->");
+  EXPECT_EQ(port.BytesWaitingIn(), 0u);
+
+  pty.Send("stale");
+  ASSERT_EQ(WaitForInput(port, 5, pump()), 5u);
+  port.ClearInput();
+  EXPECT_EQ(port.BytesWaitingIn(), 0u);
+  EXPECT_EQ(port.ReadAll(), "");
+}
+
+TEST_P(QtSerialPortPumpTest, VanishedModuleSideIsNoCrash) {
+  PtyPair pty;
+  ASSERT_TRUE(pty.ok());
+  QtSerialPort port;
+  ASSERT_TRUE(port.Open(pty.device()).ok());
+  pty.CloseMaster();
+  for (int i = 0; i < 5; ++i) pump()();
+  EXPECT_EQ(port.BytesWaitingIn(), 0u);
+  port.Write("exit\r");
+  EXPECT_EQ(port.ReadAll(), "");
+  port.Close();
+  EXPECT_FALSE(port.IsOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(SleepAndEventLoop, QtSerialPortPumpTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "EventLoop" : "SleepOnly"; });
+
+TEST(QtSerialPortTest, ComLabelsNameTheSystemPort) {
+  EXPECT_EQ(DeviceOfLabel("COM 3"), "COM3");
+  EXPECT_EQ(DeviceOfLabel("COM 12"), "COM12");
+  EXPECT_EQ(DeviceOfLabel("/dev/ttyUSB0"), "/dev/ttyUSB0");
+  EXPECT_EQ(DeviceOfLabel("COM x"), "COM x");
+}
+
+}  // namespace
+}  // namespace q4410
