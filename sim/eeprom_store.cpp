@@ -9,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 namespace q4410::sim {
 namespace {
@@ -39,21 +38,22 @@ std::optional<EepromStore> EepromStore::Open(const std::string& path, std::strin
   EepromStore store;
   store.path_ = path;
   std::error_code ec;
-  if (!std::filesystem::exists(path, ec) && !ec) return store;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    SetError(error, path + ": cannot be opened");
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);
+  if (status.type() == std::filesystem::file_type::not_found) return store;
+  if (ec || status.type() != std::filesystem::file_type::regular) {
+    SetError(error, path + ": not a readable file");
     return std::nullopt;
   }
-  std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    SetError(error, path + ": read error");
-    return std::nullopt;
-  }
-  if (bytes.size() != kImageBytes) {
-    SetError(error, path + ": not an EEPROM image (" + std::to_string(bytes.size()) +
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec || size != kImageBytes) {
+    SetError(error, path + ": not an EEPROM image (" + std::to_string(ec ? 0 : size) +
                         " bytes, expected " + std::to_string(kImageBytes) + ")");
+    return std::nullopt;
+  }
+  std::vector<unsigned char> bytes(kImageBytes);
+  std::ifstream in(path, std::ios::binary);
+  if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(kImageBytes))) {
+    SetError(error, path + ": cannot be read");
     return std::nullopt;
   }
   for (size_t i = 0; i < store.words_.size(); ++i) {
