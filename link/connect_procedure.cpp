@@ -1,0 +1,249 @@
+#include "link/connect_procedure.h"
+
+#include <cmath>
+#include <exception>
+#include <stdexcept>
+#include <vector>
+
+#include "config/eeprom_image.h"
+#include "config/lists.h"
+#include "config/numbers.h"
+#include "link/console.h"
+
+namespace q4410 {
+
+namespace {
+
+// A console exchange that had to succeed did not: the dialogue ends with "Timeout".
+struct ExchangeFailed {};
+// The console's prompt names neither controller.
+struct NotController {};
+
+// The unsigned word of a console value; a value outside 32 bits (only possible for a text
+// that was never a word) counts as 0.
+uint32_t WordOf(double value) {
+  const double word = FromConsoleValue(value);
+  if (!std::isfinite(word) || word < 0 || word > 4294967295.0) return 0;
+  return static_cast<uint32_t>(word);
+}
+
+std::string Key(int offset) {
+  return "Long(" + Decimal(offset) + ")=";
+}
+
+// The console dialogue of one connect, over one open port.
+class ConnectDialogue {
+ public:
+  ConnectDialogue(ParaDef& rec, SerialPort& port, const ConsoleEnv& env)
+      : rec_(rec), console_(port, env, rec.ConsoleTimeoutMs) {}
+
+  // Sends a line and waits for `expected`; the record keeps the reply.
+  bool Send(std::string_view command, std::string_view expected) {
+    const bool ok = console_.SendCommand(command, expected);
+    rec_.ConsoleReply = console_.Reply();
+    return ok;
+  }
+  void MustSend(std::string_view command, std::string_view expected) {
+    if (!Send(command, expected)) throw ExchangeFailed{};
+  }
+
+  // Starts the word editor of the selected block at `offset` and reads `count` words. Every
+  // word but the last is typed back exactly as it was shown, which moves the editor on to
+  // the next word and leaves the stored word unchanged. The caller ends the edit.
+  std::vector<uint32_t> ReadWords(int offset, int count, int keyOffsetShift = 0) {
+    std::vector<uint32_t> words;
+    std::string command = "el " + Decimal(offset);
+    for (int i = 0; i < count; ++i) {
+      double value = 0;
+      if (!console_.ReadConsoleValue(command, Key(offset + 4 * i - keyOffsetShift), value)) {
+        throw ExchangeFailed{};
+      }
+      words.push_back(WordOf(value));
+      if (i + 1 == count) break;
+      // A value text that is no plain number would be typed back as 0 and overwrite the
+      // module's word during a mere read: the edit is left without typing anything.
+      if (!IsConsoleWordText(console_.ValueText())) {
+        Send(".", "[EEPROM:]");
+        throw ExchangeFailed{};
+      }
+      command = Trim(ToConsoleText(words.back()));
+    }
+    return words;
+  }
+
+ private:
+  ParaDef& rec_;
+  Console console_;
+};
+
+// What the connect does to the record before it talks to the module.
+void PrepareRecord(ParaDef& rec) {
+  rec.LinkBusy = true;
+  rec.EepromDataError = false;
+  rec.EepromBlockNo = 0;
+  rec.TxPdoClosed = 0;
+  rec.RxPdoClosed = 0;
+  rec.RxPdoLast = 0;
+  rec.TxPdoLast = 0;
+  rec.RxDigitalBytes = 0;
+  rec.RxAnalogBytes = 0;
+  rec.TxDigitalBytes = 0;
+  rec.TxAnalogBytes = 0;
+  for (int kind = 0; kind < 4; ++kind) rec.ModuleIOSize[kind] = 0;
+  rec.ModuleAppObjectCount = 0;
+  rec.AppObjectsUnchanged = true;
+  rec.EdsFlag = 0;
+}
+
+// The failure after the port was opened: message, status, the link given back.
+ConnectResult Release(ParaDef& rec, SerialPort& port, ConnectObserver& observer,
+                      const std::string& text, const std::string& title,
+                      const std::string& status) {
+  observer.ShowMessage(text, title);
+  observer.SetStatus(status);
+  port.Close();
+  rec.LinkBusy = false;
+  observer.LinkReleased();
+  return ConnectResult::Failed;
+}
+
+// The console part of the connect, from the prompt to leaving the EEPROM tool. Returns the
+// controller kind (0 5160r, 1 5160QT); throws ExchangeFailed or NotController.
+int ReadModule(ParaDef& rec, ConnectDialogue& dialogue, AppSelection selected,
+               ConnectObserver& observer) {
+  // Bring the console to its prompt from wherever it was left: command level, the EEPROM
+  // tool or the middle of a word edit.
+  for (int i = 0; i < 3; ++i) dialogue.Send("", ">");
+  dialogue.Send("/q", ">");
+  dialogue.Send(".", "[EEPROM:]");
+  dialogue.MustSend("exit", ">");
+
+  const std::string prompt = Trim(rec.ConsoleReply);
+  int controllerKind = 0;
+  if (prompt.find("5160r") != std::string::npos) {
+    rec.ModulePrompt = "5160r>";
+    controllerKind = 0;
+  } else if (prompt.find("5160QT") != std::string::npos) {
+    rec.ModulePrompt = "5160QT>";
+    controllerKind = 1;
+  } else {
+    throw NotController{};
+  }
+  rec.ModuleIdentified = 1;
+
+  // Firmware words at offsets 0, 4 and 8 of block 0 (the third is not used).
+  dialogue.MustSend("use eeprom", "[EEPROM:]");
+  dialogue.MustSend("block 0", "[EEPROM:]");
+  const std::vector<uint32_t> firmware = dialogue.ReadWords(0, 3);
+  dialogue.MustSend(".", "[EEPROM:]");
+  DecodeFirmwareWords(rec, firmware[0], firmware[1]);
+  observer.Progress(2);
+
+  rec.Block0Length = 108;
+  rec.Block0Image.assign(kBlock0WordCount + 1, 0);
+  if (selected == AppSelection::CANopen) {
+    rec.Block2Length = 12;
+    rec.Block2Image.assign(kBlock2WordCount, 0);
+  } else {
+    rec.Block1Length = 28;
+    rec.Block1Image.assign(8, 0);
+  }
+
+  // Block 0 from offset 40: W0..W28 and the word after them (read, not used).
+  const std::vector<uint32_t> block0 =
+      dialogue.ReadWords(kBlock0FirstOffset, (rec.Block0Length + 8) / 4 + 1);
+  std::copy(block0.begin(), block0.end(), rec.Block0Image.begin());
+  observer.Progress(4);
+  dialogue.MustSend(".", "[EEPROM:]");
+
+  // The application block.
+  if (selected == AppSelection::CANopen) {
+    rec.EepromBlockNo = 2;
+    dialogue.MustSend("block 2", "[EEPROM:]");
+    const std::vector<uint32_t> block2 =
+        dialogue.ReadWords(0, kBlock2WordCount, (rec.EepromBlockNo - 2) * 256);
+    std::copy(block2.begin(), block2.end(), rec.Block2Image.begin());
+    dialogue.MustSend(".", "[EEPROM:]");
+  } else {
+    dialogue.MustSend("block 1", "[EEPROM:]");
+    const std::vector<uint32_t> block1 = dialogue.ReadWords(0, 7);
+    std::copy(block1.begin(), block1.end(), rec.Block1Image.begin());
+    dialogue.MustSend(".", "[EEPROM:]");
+  }
+  observer.Progress(5);
+
+  dialogue.MustSend("exit", rec.ModulePrompt);
+  return controllerKind;
+}
+
+// Checks and decodes block 0 into the record; warns when the header had faults.
+void DecodeBlock0(ParaDef& rec, AppSelection selected, ConnectObserver& observer) {
+  const std::vector<uint32_t> words(rec.Block0Image.begin(),
+                                    rec.Block0Image.begin() + kBlock0WordCount);
+  if (DecodeBlock0Header(rec, words, selected)) {
+    observer.Progress(6);
+    if (rec.EepromDataError) observer.ShowMessage("Some2 EEPROM Data is Error!", "Warnning");
+    rec.ModuleIOSize.fill(0);
+    if (!rec.EepromDataError) DecodeBlock0Objects(rec, words);
+  }
+  observer.Progress(7);
+  if (rec.EepromDataError) ApplyDataErrorDefaults(rec);
+}
+
+}  // namespace
+
+ConnectResult RunConnect(ParaDef& rec, SerialPort& port, const ConnectRequest& request,
+                         const ConsoleEnv& env, ConnectObserver& observer) {
+  if (rec.LinkBusy) return ConnectResult::Busy;
+  const std::string& label = request.port;
+
+  if (!port.IsOpen()) {
+    const OpenResult opened = port.Open(label);
+    switch (opened.failure) {
+      case OpenFailure::None:
+        break;
+      case OpenFailure::InvalidPort:
+        observer.ShowMessage("Can't open " + label + "!", "Error");
+        return ConnectResult::NotOpened;
+      case OpenFailure::InUse:
+        observer.ShowMessage(label + " has been occupied", "Error");
+        observer.SetStatus(label + " has been occupied");
+        observer.LinkReleased();
+        return ConnectResult::NotOpened;
+      case OpenFailure::Other:
+        observer.ShowMessage(opened.description, std::string(kDefaultMessageTitle));
+        observer.SetStatus("");
+        observer.LinkReleased();
+        return ConnectResult::NotOpened;
+    }
+  }
+
+  observer.Started();
+  PrepareRecord(rec);
+  observer.Progress(0);
+  observer.Progress(1);
+
+  int controllerKind = 0;
+  try {
+    ConnectDialogue dialogue(rec, port, env);
+    controllerKind = ReadModule(rec, dialogue, request.selected, observer);
+    DecodeBlock0(rec, request.selected, observer);
+  } catch (const NotController&) {
+    return Release(rec, port, observer, "This modules is not 5160QT!", "Error", "Timeout");
+  } catch (const ExchangeFailed&) {
+    return Release(rec, port, observer, "Timeout", "Error", "Timeout");
+  } catch (const std::exception& error) {
+    return Release(rec, port, observer, error.what(), std::string(kDefaultMessageTitle), "");
+  }
+
+  port.Close();
+  observer.Progress(9);
+  observer.ModuleShown(controllerKind);
+  observer.SetStatus("Waiting for configuration");
+  rec.LinkBusy = false;
+  observer.Progress(10);
+  if (rec.EepromDataError) observer.ShowMessage("Some EEPROM Data is Error!", "Warnning");
+  return ConnectResult::Connected;
+}
+
+}  // namespace q4410

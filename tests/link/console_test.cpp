@@ -1,0 +1,173 @@
+#include "link/console.h"
+
+#include <gtest/gtest.h>
+
+#include "config/numbers.h"
+#include "scripted_port.h"
+
+namespace q4410 {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::FakeClock;
+using testing::ScriptedPort;
+using Chunks = std::vector<ScriptedPort::Chunk>;
+
+class ConsoleTest : public ::testing::Test {
+ protected:
+  FakeClock clock;
+  ScriptedPort port{clock};
+  Console console{port, clock.Env()};
+
+  // A module that echoes the line and then prints `text`, `after` the carriage return.
+  void AnswerWith(std::string text, std::chrono::microseconds after = 2ms) {
+    port.answer = [text, after](const std::string& line) {
+      return Chunks{{0us, line + "\r\n"}, {after, text}};
+    };
+  }
+};
+
+TEST_F(ConsoleTest, TypesOneCharacterAtATimeAndCutsTheReplyBeforeThePrompt) {
+  AnswerWith("5160QT>");
+  ASSERT_TRUE(console.SendCommand("exit", ">"));
+  EXPECT_EQ(console.Reply(), "exit\r\n5160QT");
+  EXPECT_EQ(port.typed, "exit\r");
+  ASSERT_EQ(port.writes.size(), 5u);  // never as one block
+  for (std::size_t i = 1; i < port.writes.size(); ++i) {
+    EXPECT_GE(port.writes[i] - port.writes[i - 1], kCharacterPause) << "after character " << i;
+  }
+  EXPECT_EQ(console.CharactersSent(), 5u);
+  EXPECT_EQ(console.CharactersReceived(), std::string("exit\r\n5160QT>").size());
+
+  // A bare carriage return is a line too.
+  ASSERT_TRUE(console.SendCommand("", ">"));
+  EXPECT_EQ(port.lines.back(), "");
+  EXPECT_EQ(console.Reply(), "\r\n5160QT");
+}
+
+TEST_F(ConsoleTest, InputFromBeforeTheCommandIsDiscarded) {
+  port.Arrive("5160QT>");  // an old prompt must not answer the new command
+  ASSERT_FALSE(console.SendCommand("exit", ">"));
+  EXPECT_EQ(console.Reply(), "");
+}
+
+TEST_F(ConsoleTest, ChunksLoseTheirBlanksButKeepLineEnds) {
+  port.answer = [](const std::string&) {
+    return Chunks{{1ms, " block 0\r\n "}, {3ms, "  [EEPROM:]  "}};
+  };
+  ASSERT_FALSE(console.SendCommand("block 0", "not printed"));
+  EXPECT_EQ(console.Reply(), "block 0\r\n[EEPROM:]");  // what arrived stays after a time-out
+}
+
+TEST_F(ConsoleTest, TheReplyWindowIs200Milliseconds) {
+  AnswerWith("[EEPROM:]", 190ms);
+  EXPECT_TRUE(console.SendCommand("use eeprom", "[EEPROM:]"));
+  AnswerWith("[EEPROM:]", 201ms);
+  EXPECT_FALSE(console.SendCommand("use eeprom", "[EEPROM:]"));
+  double value = 0;
+  AnswerWith("Long(0)=5-->", 201ms);
+  EXPECT_FALSE(console.ReadConsoleValue("el 0", "Long(0)=", value));
+}
+
+TEST_F(ConsoleTest, EmptyExpectedTextNeverMatches) {
+  AnswerWith("5160QT>");
+  const auto start = clock.now;
+  EXPECT_FALSE(console.SendCommand("", ""));
+  EXPECT_GE(clock.now - start, 200ms);
+  EXPECT_EQ(console.Reply(), "\r\n5160QT>");
+}
+
+TEST_F(ConsoleTest, OutputThatDoesNotDrainFailsAtOnce) {
+  AnswerWith("5160QT>");
+  port.stuckOut = 1;
+  const auto start = clock.now;
+  EXPECT_FALSE(console.SendCommand("exit", ">"));
+  double value = 0;
+  EXPECT_FALSE(console.ReadConsoleValue("el 0", "Long(0)=", value));
+  EXPECT_LT(clock.now - start, 50ms);  // no reply window was waited for
+}
+
+TEST_F(ConsoleTest, ReadConsoleValueTakesTheTextBetweenKeyAndMarker) {
+  double value = 1;
+  AnswerWith("Long(0)=-5-->");
+  ASSERT_TRUE(console.ReadConsoleValue("el 0", "Long(0)=", value));
+  EXPECT_EQ(value, -5);
+  EXPECT_EQ(console.ValueText(), "-5");
+
+  AnswerWith("Long(0)=abc-->");  // not a number: 0, and still a success
+  ASSERT_TRUE(console.ReadConsoleValue("el 0", " Long(0)= ", value));
+  EXPECT_EQ(value, 0);
+  EXPECT_EQ(console.ValueText(), "abc");
+
+  port.answer = [](const std::string& line) {  // the prompt in pieces
+    return Chunks{{0us, line + "\r\n"}, {1ms, "Long(4"}, {2ms, "4)=-2147483648"}, {3ms, "-->"}};
+  };
+  ASSERT_TRUE(console.ReadConsoleValue("261", "Long(44)=", value));
+  EXPECT_EQ(value, -2147483648.0);
+  EXPECT_EQ(FromConsoleValue(value), 2147483648.0);
+}
+
+TEST_F(ConsoleTest, ReadConsoleValueFailsWithoutItsKey) {
+  double value = 7;
+  AnswerWith("Long(36)=1-->");
+  EXPECT_FALSE(console.ReadConsoleValue("el 36", "Long(40)=", value));
+  EXPECT_FALSE(console.ReadConsoleValue("el 36", "  ", value));
+  EXPECT_EQ(value, 7);
+  // The marker that counts is the one after the key, not an earlier prompt's.
+  AnswerWith("Long(36)=1-->\r\nLong(40)=28573804-->");
+  ASSERT_TRUE(console.ReadConsoleValue("el 36", "Long(40)=", value));
+  EXPECT_EQ(value, 28573804);
+  AnswerWith("Long(36)=1-->\r\nLong(40)=28573804");
+  EXPECT_FALSE(console.ReadConsoleValue("el 36", "Long(40)=", value));
+}
+
+TEST_F(ConsoleTest, EndlessTalkIsBoundedAndEndedByTheWindow) {
+  std::string binary(997, '\0');
+  for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 37);
+  port.endless = binary + "5160QT>";
+  const auto start = clock.now;
+  EXPECT_FALSE(console.SendCommand("exit", ">"));  // never quiet, so never looked at
+  EXPECT_LT(clock.now - start, 300ms);
+  EXPECT_LE(console.Reply().size(), 64u * 1024);
+  EXPECT_GT(console.CharactersReceived(), 64u * 1024);
+  double value = 0;
+  port.endless = "Long(0)=5-->";
+  EXPECT_FALSE(console.ReadConsoleValue("el 0", "Long(0)=", value));
+}
+
+TEST_F(ConsoleTest, ALongBurstKeepsItsNewestPart) {
+  port.answer = [](const std::string&) {
+    return Chunks{{1ms, std::string(100 * 1024, 'x')}, {2ms, "\r\n5160QT>"}};
+  };
+  ASSERT_TRUE(console.SendCommand("exit", ">"));
+  EXPECT_LE(console.Reply().size(), 64u * 1024);
+  EXPECT_TRUE(console.Reply().ends_with("x\r\n5160QT"));
+}
+
+TEST(ConsoleWordTest, WordsTravelAsSignedText) {
+  EXPECT_EQ(ToConsoleText(108), " 108");
+  EXPECT_EQ(ToConsoleText(0), " 0");
+  EXPECT_EQ(ToConsoleText(2147483647.0), " 2147483647");
+  EXPECT_EQ(ToConsoleText(2147483648.0), "-2147483648");
+  EXPECT_EQ(ToConsoleText(4294967295.0), "-1");
+  EXPECT_EQ(FromConsoleValue(-1), 4294967295.0);
+  EXPECT_EQ(FromConsoleValue(-2147483648.0), 2147483648.0);
+  EXPECT_EQ(FromConsoleValue(5), 5);
+  for (double word :
+       {0.0, 1.0, 28573804.0, 2147483647.0, 2147483648.0, 3000000000.0, 4294967295.0}) {
+    EXPECT_EQ(FromConsoleValue(NumericValue(ToConsoleText(word))), word) << word;
+  }
+}
+
+TEST(ConsoleWordTest, OnlyPlainSigned32BitNumbersAreWordTexts) {
+  for (const char* good : {"0", "-5", " 12 ", "2147483647", "-2147483648", "007"}) {
+    EXPECT_TRUE(IsConsoleWordText(good)) << good;
+  }
+  for (const char* bad : {"", " ", "-", "abc", "1x3", "1.5", "1 2", "2147483648", "-2147483649",
+                          "4294967295", "99999999999999999999", "12\r\n"}) {
+    EXPECT_FALSE(IsConsoleWordText(bad)) << bad;
+  }
+}
+
+}  // namespace
+}  // namespace q4410
