@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <string>
+#include <thread>
 
 #include "tests/support/simulated_module.h"
 
@@ -74,6 +75,68 @@ TEST(PtySimulator, AnswersThroughThePseudoTerminalAndSurvivesReopening) {
   again.Send("-1\r");
   EXPECT_EQ(again.ReadUntil("Long(8)=0-->"), "-1\r\nLong(8)=0-->");
   EXPECT_EQ(module.Word(2, 4), 0xFFFFFFFFu);
+}
+
+TEST(PtySimulator, FixtureSetsAndReadsTheRunningModulesWords) {
+  SimulatedModule module;
+  ASSERT_TRUE(module.started());
+  EXPECT_EQ(module.ImageBytes().size(), 2048u);
+  module.SetWord(0, 40, 0x01B4006Cu);
+  EXPECT_EQ(module.Word(0, 40), 0x01B4006Cu);
+  Port port(module.device());
+  port.Send("use eeprom\rel 40\r");
+  EXPECT_NE(port.ReadUntil("-->").find("Long(40)=28573804-->"), std::string::npos);
+  port.Send("12\r");
+  port.ReadUntil("Long(44)");
+  EXPECT_EQ(module.Word(0, 40), 12u);
+  EXPECT_EQ(module.ImageBytes()[40], 12);
+}
+
+TEST(PtySimulator, LateModuleEchoesAtOnceAndAnswersTheLineLate) {
+  sim::SimOptions options;
+  options.lateMs = 300;
+  SimulatedModule module(options);
+  ASSERT_TRUE(module.started());
+  Port port(module.device());
+  const auto start = Clock::now();
+  port.Send("exit\r");
+  EXPECT_EQ(port.ReadUntil("exit", 1000), "exit");
+  EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(250));
+  EXPECT_EQ(port.ReadUntil(">", 2000), "\r\n5160QT>");
+  EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(300));
+}
+
+TEST(PtySimulator, SilentModuleSendsNothing) {
+  sim::SimOptions options;
+  options.silent = true;
+  SimulatedModule module(options);
+  ASSERT_TRUE(module.started());
+  Port port(module.device());
+  port.Send("\r\r/q\r.\rexit\r");
+  EXPECT_EQ(port.ReadUntil(">", 300), "");
+}
+
+TEST(PtySimulator, StopsPromptlyWhenTheClientNeverReads) {
+  const auto start = Clock::now();
+  {
+    SimulatedModule module;
+    ASSERT_TRUE(module.started());
+    Port port(module.device());
+    // Far more answer than the terminal buffers hold.
+    for (int i = 0; i < 20; ++i) port.Send(std::string(1000, '\r'));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+}
+
+TEST(PtySimulator, AnImageThatIsNoImageIsReportedNotServed) {
+  sim::SimOptions options;
+  options.imagePath = "/";
+  sim::PtySimulator simulator(options);
+  std::string error;
+  EXPECT_FALSE(simulator.Start(&error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(simulator.DevicePath().empty());
 }
 
 }  // namespace
