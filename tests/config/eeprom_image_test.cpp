@@ -336,29 +336,5 @@ TEST(FirmwareWords, VersionAndDate) {
   EXPECT_TRUE(rec.EepromDataError);
 }
 
-TEST(DataErrorDefaults, KeepApplicationAndFirmware) {
-  ParaDef rec = ConnectRecord();
-  DecodeFirmwareWords(rec, 0x0105u, Word(2008, 3 << 8 | 12));
-  auto w = CleanWords();
-  w[2] = Bytes(0, 5, 1, 2);
-  w[5] = Bytes(7, 8, 2, 3);  // stop bits 3
-  DecodeBlock0Header(rec, w, AppSelection::CANopen);
-  ASSERT_TRUE(rec.EepromDataError);
-  ApplyDataErrorDefaults(rec);
-  EXPECT_EQ(rec.AppKind, 1);
-  EXPECT_EQ(FirmwareText(rec), "1.05-2008/03/12");
-  EXPECT_EQ(rec.NodeId, 1);
-  EXPECT_EQ(rec.CanBaudCode, 0);
-  EXPECT_EQ(rec.ConfigYear + rec.ConfigMonth + rec.ConfigDay, 0);
-  EXPECT_EQ(rec.ConfigHour + rec.ConfigMinute + rec.ConfigSecond, 0);
-  EXPECT_EQ(rec.ModuleAppObjectCount, 0);
-  EXPECT_EQ(rec.ComBaudCode, 3);
-  EXPECT_EQ(rec.ComParity, 0);
-  EXPECT_EQ(rec.ComStopBits, 1);
-  EXPECT_EQ(rec.ComTimeoutMs, 200);
-  EXPECT_EQ(rec.ComChecksum, 174);
-  EXPECT_FALSE(rec.AppObjectsUnchanged);
-}
-
 }  // namespace
 }  // namespace q4410
