@@ -60,6 +60,10 @@ double NumericValue(std::string_view text) {
 
 long long RoundHalfEven(double value) {
   if (!std::isfinite(value)) return 0;
+  // Entry texts can hold any number of digits; keep the conversion defined.
+  constexpr double kLimit = 9.0e18;
+  if (value > kLimit) return static_cast<long long>(kLimit);
+  if (value < -kLimit) return static_cast<long long>(-kLimit);
   return static_cast<long long>(std::nearbyint(value));  // default rounding mode: to even
 }
 

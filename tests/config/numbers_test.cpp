@@ -39,6 +39,7 @@ TEST(EntryTextValue, RoundsHalvesToEven) {
   EXPECT_EQ(RoundHalfEven(13.5), 14);
   EXPECT_EQ(RoundHalfEven(12.6), 13);
   EXPECT_EQ(RoundHalfEven(127.4), 127);
+  EXPECT_GT(RoundHalfEven(NumericValue("99999999999999999999999")), 127);  // no overflow
 }
 
 TEST(RecordRules, ComChecksumAndFirmwareText) {
