@@ -1,0 +1,152 @@
+// Whole EDS files of three configurations against files written out by hand, and the
+// structure every EDS reader relies on.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "canopen/eds_writer.h"
+#include "canopen/pdo_builder.h"
+#include "tests/canopen/eds_ini_check.h"
+
+namespace q4410 {
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+std::string Expected(const char* name) {
+  std::string text = ReadBytes(std::string(Q4410_TEST_DATA) + "/" + name);
+  EXPECT_FALSE(text.empty()) << name;
+  return text;
+}
+
+// Compares line by line first so that a failure names the first differing line.
+void ExpectSameText(const std::string& actual, const std::string& expected) {
+  std::istringstream a(actual), e(expected);
+  std::string la, le;
+  int line = 0;
+  while (true) {
+    bool moreA = static_cast<bool>(std::getline(a, la));
+    bool moreE = static_cast<bool>(std::getline(e, le));
+    ++line;
+    if (!moreA && !moreE) break;
+    ASSERT_EQ(moreA, moreE) << "lengths differ at line " << line;
+    ASSERT_EQ(la, le) << "line " << line;
+  }
+  EXPECT_EQ(actual, expected);
+}
+
+TEST(EdsFile, NoObjectsInNodeGuardingMode) {
+  ParaDef rec;
+  rec.NodeId = 5;
+  rec.CanBaudCode = 3;
+  rec.ModulePrompt = "5160r>";
+  rec.FirmwareMajor = 1;
+  rec.FirmwareMinor = 5;
+  rec.FirmwareYear = 2006;
+  rec.FirmwareMonth = 12;
+  rec.FirmwareDay = 15;
+  rec.GuardTime = 500;
+  rec.LifeTimeFactor = 3;
+  BuildPdoMapping(rec);
+  std::string text = EdsFileText(rec, {2026, 12, 5, 0, 30, 41});
+  ExpectSameText(text, Expected("no_objects_node_guarding.eds"));
+  EXPECT_EQ(testing::CheckEdsStructure(text), std::vector<std::string>{});
+}
+
+TEST(EdsFile, ReceiveDigitalAndAnalogData) {
+  ParaDef rec;
+  rec.NodeId = 10;
+  rec.CanBaudCode = 7;
+  rec.ModulePrompt = "5160QT>";
+  rec.FirmwareMajor = 2;
+  rec.FirmwareMinor = 10;
+  rec.FirmwareYear = 2014;
+  rec.FirmwareMonth = 6;
+  rec.FirmwareDay = 3;
+  rec.AppObjects[0] = {"1", 0, 1, 20};
+  rec.AppObjects[1] = {"2", 1, 100, 2};
+  rec.AppObjectCount = 2;
+  rec.EdsInfoText = {"Gateway hall 3", "M\xC3\xBCller"};
+  BuildPdoMapping(rec);
+  std::string text = EdsFileText(rec, {2026, 3, 9, 14, 35, 0});
+  ExpectSameText(text, Expected("rx_digital_and_analog.eds"));
+  EXPECT_EQ(testing::CheckEdsStructure(text), std::vector<std::string>{});
+}
+
+TEST(EdsFile, TransmitDataPastPdo0InHeartbeatMode) {
+  ParaDef rec;
+  rec.NodeId = 1;
+  rec.CanBaudCode = 0;
+  rec.ModulePrompt = "5160QT>";
+  rec.FirmwareMajor = 1;
+  rec.FirmwareMinor = 5;
+  rec.FirmwareYear = 2008;
+  rec.FirmwareMonth = 3;
+  rec.FirmwareDay = 12;
+  rec.AppObjectsUnchanged = true;
+  rec.HeartbeatTime = 1000;
+  rec.AppObjects[0] = {"10", 2, 1, 72};
+  rec.AppObjects[1] = {"11", 4, 101, 3};
+  rec.AppObjects[2] = {"12", 3, 1, 5};
+  rec.AppObjectCount = 3;
+  rec.TxPdoClosed = 1;
+  // The euro sign has a Windows-1252 byte, the check mark has none.
+  rec.EdsInfoText = {"Line 2 \xE2\x82\xAC", "Zo\xC3\xAB \xE2\x9C\x93"};
+  BuildPdoMapping(rec);
+  std::string text = EdsFileText(rec, {2026, 1, 2, 12, 10, 0});
+  ExpectSameText(text, Expected("tx_heartbeat_past_pdo0.eds"));
+  EXPECT_EQ(testing::CheckEdsStructure(text), std::vector<std::string>{});
+}
+
+// The structure holds for every mix of kinds, closed flags, modes and lengths, up to the
+// longest objects the editor admits.
+TEST(EdsFile, StructureHoldsAcrossConfigurations) {
+  const int lengths[6] = {254, 55, 254, 55, 254, 55};
+  for (int mask = 0; mask < 64; ++mask) {
+    int variant = mask % 4;
+    bool longest = (mask / 4) % 2 == 1;
+    ParaDef rec;
+    int slot = 0;
+    for (int kind = 0; kind < 6; ++kind) {
+      if (!(mask & (1 << kind))) continue;
+      int length = longest ? lengths[kind] : 1 + (kind * 7 + mask * 13) % 40;
+      rec.AppObjects[slot++] = {std::to_string(kind + 1), kind, 1, length};
+    }
+    rec.AppObjectCount = slot;
+    rec.RxPdoClosed = variant & 1;
+    rec.TxPdoClosed = (variant >> 1) & 1;
+    rec.AppObjectsUnchanged = variant == 2;
+    BuildPdoMapping(rec);
+    std::vector<std::string> problems =
+        testing::CheckEdsStructure(EdsFileText(rec, {2026, 1, 1, 8, 0, 0}));
+    ASSERT_EQ(problems, std::vector<std::string>{}) << "mask " << mask;
+  }
+}
+
+TEST(EdsIniCheck, FindsTheFaultsItIsMeantToFind) {
+  std::string sound =
+      "[MandatoryObjects]\r\nSupportedObjects=1\r\n1=0x1000\r\n\r\n[1000]\r\nSubNumber=1\r\n\r\n"
+      "[1000sub0]\r\nAccessType=ro\r\n\r\n[OptionalObjects]\r\nSupportedObjects=0\r\n\r\n"
+      "[ManufacturerObjects]\r\n\r\n";
+  EXPECT_EQ(testing::CheckEdsStructure(sound), std::vector<std::string>{});
+  auto broken = [&](const std::string& from, const std::string& to) {
+    std::string text = sound;
+    text.replace(text.find(from), from.size(), to);
+    return testing::CheckEdsStructure(text).size();
+  };
+  EXPECT_EQ(broken("SubNumber=1", "SubNumber=2"), 1u);
+  EXPECT_EQ(broken("AccessType=ro", "AccessType=rx"), 1u);
+  EXPECT_EQ(broken("1=0x1000", "1=0x1001"), 1u);
+  EXPECT_EQ(broken("SupportedObjects=0", "SupportedObjects=1"), 1u);
+  EXPECT_EQ(broken("[1000]\r\n", "[1000]\n"), 1u);
+}
+
+}  // namespace
+}  // namespace q4410

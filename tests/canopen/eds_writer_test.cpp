@@ -1,0 +1,241 @@
+// Single rules of the EDS file: device type, error-control mode, object lists, PDO mapping
+// entries, texts, time stamps, file name and writing.
+#include "canopen/eds_writer.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "canopen/pdo_builder.h"
+#include "tests/canopen/eds_ini_check.h"
+
+namespace q4410 {
+namespace {
+
+const LocalTime kClock{2026, 12, 5, 14, 35, 0};
+
+ParaDef WithObjects(std::vector<AppObject> objects) {
+  ParaDef rec;
+  for (size_t i = 0; i < objects.size(); ++i) rec.AppObjects[i] = objects[i];
+  rec.AppObjectCount = static_cast<int>(objects.size());
+  BuildPdoMapping(rec);
+  return rec;
+}
+
+testing::EdsIni Ini(const ParaDef& rec, const LocalTime& clock = kClock) {
+  testing::EdsIni ini = testing::ParseEdsIni(EdsFileText(rec, clock));
+  EXPECT_EQ(ini.problems, std::vector<std::string>{});
+  return ini;
+}
+
+std::string Value(const testing::EdsIni& ini, const std::string& section, const std::string& key) {
+  auto s = ini.values.find(section);
+  if (s == ini.values.end()) return "<no section " + section + ">";
+  auto k = s->second.find(key);
+  return k == s->second.end() ? "<no key " + key + ">" : k->second;
+}
+
+// The DefaultValue lines of sub-indices 1..n of a mapping object.
+std::vector<std::string> Mapped(const testing::EdsIni& ini, const std::string& object) {
+  std::vector<std::string> values;
+  int n = static_cast<int>(testing::EdsNumber(Value(ini, object + "SUB0", "DEFAULTVALUE")));
+  for (int s = 1; s <= n; ++s)
+    values.push_back(Value(ini, object + "SUB" + std::to_string(s), "DEFAULTVALUE"));
+  return values;
+}
+
+TEST(EdsWriter, DeviceTypeAddsOneBitPerKindOfData) {
+  struct Case {
+    std::vector<AppObject> objects;
+    const char* deviceType;
+  };
+  const Case cases[] = {
+      {{}, "0x191"},
+      {{{"1", 2, 1, 8}}, "0x10191"},
+      {{{"1", 0, 1, 8}}, "0x20191"},
+      {{{"1", 3, 1, 1}}, "0x40191"},
+      {{{"1", 1, 1, 1}}, "0x80191"},
+      {{{"1", 4, 1, 1}, {"1", 0, 1, 1}, {"1", 5, 1, 1}, {"1", 1, 1, 1}}, "0xF0191"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Value(Ini(WithObjects(c.objects)), "1000", "DEFAULTVALUE"), c.deviceType);
+}
+
+TEST(EdsWriter, HeartbeatModeDropsNodeGuardingObjectsAndRenumbers) {
+  ParaDef rec = WithObjects({{"1", 0, 1, 24}});
+  rec.GuardTime = 0x1234;
+  rec.LifeTimeFactor = 2;
+  rec.HeartbeatTime = 300;
+
+  testing::EdsIni guarding = Ini(rec);
+  EXPECT_EQ(Value(guarding, "OPTIONALOBJECTS", "SUPPORTEDOBJECTS"), "80");
+  EXPECT_EQ(Value(guarding, "OPTIONALOBJECTS", "6"), "0x100C");
+  EXPECT_EQ(Value(guarding, "OPTIONALOBJECTS", "8"), "0x1012");
+  EXPECT_EQ(Value(guarding, "100C", "DEFAULTVALUE"), "0x1234");
+  EXPECT_EQ(Value(guarding, "100D", "DEFAULTVALUE"), "0x2");
+
+  rec.AppObjectsUnchanged = true;
+  testing::EdsIni heartbeat = Ini(rec);
+  EXPECT_EQ(Value(heartbeat, "OPTIONALOBJECTS", "SUPPORTEDOBJECTS"), "78");
+  EXPECT_EQ(Value(heartbeat, "OPTIONALOBJECTS", "6"), "0x1012");
+  EXPECT_EQ(heartbeat.values.count("100C") + heartbeat.values.count("100D"), 0u);
+  EXPECT_EQ(Value(heartbeat, "1017", "DEFAULTVALUE"), "0x12C");
+}
+
+TEST(EdsWriter, OptionalObjectCountPerProfileGroup) {
+  // 13 standard objects, 64 per direction with data, then 1/3/1/3 per profile group.
+  struct Case {
+    AppObject object;
+    int count;
+    const char* lastEntry;
+  };
+  const Case cases[] = {{{"1", 2, 1, 8}, 13 + 64 + 1, "0x6000"},
+                        {{"1", 0, 1, 8}, 13 + 64 + 3, "0x6207"},
+                        {{"1", 3, 1, 2}, 13 + 64 + 1, "0x6401"},
+                        {{"1", 1, 1, 2}, 13 + 64 + 3, "0x6444"}};
+  for (const Case& c : cases) {
+    testing::EdsIni ini = Ini(WithObjects({c.object}));
+    EXPECT_EQ(Value(ini, "OPTIONALOBJECTS", "SUPPORTEDOBJECTS"), std::to_string(c.count));
+    EXPECT_EQ(Value(ini, "OPTIONALOBJECTS", std::to_string(c.count)), c.lastEntry);
+  }
+  testing::EdsIni all =
+      Ini(WithObjects({{"1", 2, 1, 8}, {"1", 0, 1, 8}, {"1", 3, 1, 2}, {"1", 1, 1, 2}}));
+  EXPECT_EQ(Value(all, "OPTIONALOBJECTS", "SUPPORTEDOBJECTS"), "149");
+}
+
+TEST(EdsWriter, DigitalPdosPastPdo0ContinueTheCounter) {
+  ParaDef rec = WithObjects({{"1", 0, 1, 72}, {"2", 1, 1, 2}});  // 9 bytes, 2 registers
+  ASSERT_EQ(rec.RxPdoNext, 5);
+  testing::EdsIni ini = Ini(rec);
+  EXPECT_EQ(Mapped(ini, "1600").size(), 8u);
+  EXPECT_EQ(Mapped(ini, "1601"), (std::vector<std::string>{"0x64110110", "0x64110210"}));
+  EXPECT_EQ(Mapped(ini, "1604"), std::vector<std::string>{"0x62000908"});
+  EXPECT_EQ(Value(ini, "1605", "SUBNUMBER"), "1");
+  EXPECT_EQ(Value(ini, "1605SUB0", "DEFAULTVALUE"), "0x0");
+}
+
+TEST(EdsWriter, ClosedWithOnlyAnalogDataMapsPdo0AsAnalog) {
+  ParaDef rec;
+  rec.AppObjects[0] = {"3", 1, 40, 6};
+  rec.AppObjectCount = 1;
+  rec.RxPdoClosed = 1;
+  BuildPdoMapping(rec);
+  testing::EdsIni ini = Ini(rec);
+  EXPECT_EQ(Mapped(ini, "1600"),
+            (std::vector<std::string>{"0x64110110", "0x64110210", "0x64110310", "0x64110410"}));
+  EXPECT_EQ(Mapped(ini, "1601"), (std::vector<std::string>{"0x64110510", "0x64110610"}));
+  EXPECT_EQ(Value(ini, "6411", "SUBNUMBER"), "7");
+}
+
+TEST(EdsWriter, StaleMappingOfAnEarlierRunIsNotAnnounced) {
+  // First run: digital data in PDO 0 and analog data up to PDO 5. Second run: one register
+  // only. The builder keeps the old texts of PDOs 0, 4 and 5; the file must not map them.
+  ParaDef rec = WithObjects({{"1", 0, 1, 16}, {"2", 1, 1, 20}});
+  rec.AppObjects[0] = {"2", 1, 1, 1};
+  rec.AppObjects[1] = {"0", 0, 0, 0};
+  rec.AppObjectCount = 1;
+  BuildPdoMapping(rec);
+  ASSERT_FALSE(rec.RxPdoTable[0].Mapping[0].empty());
+  std::string text = EdsFileText(rec, kClock);
+  EXPECT_EQ(testing::CheckEdsStructure(text), std::vector<std::string>{});
+  testing::EdsIni ini = testing::ParseEdsIni(text);
+  EXPECT_EQ(Value(ini, "1600", "SUBNUMBER"), "1");
+  EXPECT_EQ(Mapped(ini, "1601"), std::vector<std::string>{"0x64110110"});
+  EXPECT_EQ(Value(ini, "1604", "SUBNUMBER"), "1");
+  EXPECT_EQ(Value(ini, "1605", "SUBNUMBER"), "1");
+  EXPECT_EQ(text.find("0x6200"), std::string::npos);
+}
+
+TEST(EdsWriter, ManufacturerObjectsFollowTheObjectCount) {
+  ParaDef none = WithObjects({});
+  std::string text = EdsFileText(none, kClock);
+  EXPECT_NE(text.find("[ManufacturerObjects]\r\n\r\n[Comments]\r\nLines=0\r\n\r\n"),
+            std::string::npos);
+  EXPECT_EQ(text.find("[2000]"), std::string::npos);
+
+  // Eleven objects never come from the editor; the sub-indices still follow the count.
+  ParaDef many = WithObjects({{"1", 2, 1, 8}});
+  many.AppObjectCount = 11;
+  testing::EdsIni ini = Ini(many);
+  EXPECT_EQ(Value(ini, "2000", "SUBNUMBER"), "12");
+  EXPECT_EQ(Value(ini, "2000SUB0", "DEFAULTVALUE"), "0xB");
+  EXPECT_EQ(Value(ini, "2000SUBB", "PARAMETERNAME"), "Module Address 11");
+}
+
+TEST(EdsWriter, ProfileObjectsStopAt255SubIndices) {
+  std::vector<AppObject> objects(10, AppObject{"1", 0, 1, 254});  // 320 digital bytes
+  ParaDef rec = WithObjects(objects);
+  ASSERT_EQ(rec.RxDigitalBytes, 320);
+  std::string text = EdsFileText(rec, kClock);
+  EXPECT_EQ(testing::CheckEdsStructure(text), std::vector<std::string>{});
+  testing::EdsIni ini = testing::ParseEdsIni(text);
+  EXPECT_EQ(Value(ini, "6200", "SUBNUMBER"), "256");
+  EXPECT_EQ(Value(ini, "6200SUBFF", "PARAMETERNAME"), "Number of Outputs 7F1h to 7F8h");
+}
+
+TEST(EdsWriter, TextsDefaultsAndConversion) {
+  ParaDef rec = WithObjects({});
+  testing::EdsIni defaults = Ini(rec);
+  EXPECT_EQ(Value(defaults, "FILEINFO", "DESCRIPTION"),
+            "VELDAN CANopen Master/ModBus RTU Slave Gateway");
+  EXPECT_EQ(Value(defaults, "FILEINFO", "CREATEDBY"), "VELDAN");
+
+  // A line break typed into a text cannot start a new line of the file; a broken UTF-8
+  // sequence and a character outside Windows-1252 are written as "?".
+  rec.EdsInfoText = {"A\r\n[1000]", "B\xC3 \xE4\xB8\xAD \xC3\xA9"};
+  testing::EdsIni typed = Ini(rec);
+  EXPECT_EQ(Value(typed, "FILEINFO", "DESCRIPTION"), "A??[1000]");
+  EXPECT_EQ(Value(typed, "FILEINFO", "CREATEDBY"), "B? ? \xE9");
+}
+
+TEST(EdsWriter, TimeOnTheTwelveHourClockAndDateMonthFirst) {
+  struct Case {
+    int hour, minute;
+    const char* text;
+  };
+  const Case cases[] = {{13, 7, "01:07PM"}, {0, 30, "12:30AM"},  {12, 10, "12:10PM"},
+                        {9, 5, "09:05AM"},  {23, 59, "11:59PM"}, {11, 0, "11:00AM"}};
+  ParaDef rec = WithObjects({});
+  for (const Case& c : cases) {
+    testing::EdsIni ini = Ini(rec, {2026, 3, 4, c.hour, c.minute, 0});
+    EXPECT_EQ(Value(ini, "FILEINFO", "CREATIONTIME"), c.text);
+    EXPECT_EQ(Value(ini, "FILEINFO", "MODIFICATIONTIME"), c.text);
+    EXPECT_EQ(Value(ini, "FILEINFO", "CREATIONDATE"), "03-04-2026");
+  }
+}
+
+TEST(EdsWriter, FileNameAndWriting) {
+  ParaDef rec = WithObjects({{"1", 3, 1, 1}});
+  rec.NodeId = 5;
+  EXPECT_EQ(EdsFileName(rec), "COPn5.eds");
+
+  std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("q4410_eds_" + std::to_string(::getpid()));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  {
+    std::ofstream old(dir / "COPn5.eds");
+    old << std::string(500000, 'x');  // longer than the new text: must be truncated
+  }
+  EdsWriteResult written = WriteEdsFile(rec, kClock, dir.string());
+  EXPECT_TRUE(written.ok) << written.error;
+  EXPECT_EQ(written.path, (dir / "COPn5.eds").string());
+  std::ifstream file(written.path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  EXPECT_EQ(bytes.str(), EdsFileText(rec, kClock));
+
+  EdsWriteResult missing = WriteEdsFile(rec, kClock, (dir / "no" / "such").string());
+  EXPECT_FALSE(missing.ok);
+  EXPECT_EQ(missing.path, (dir / "no" / "such" / "COPn5.eds").string());
+  EXPECT_EQ(missing.error, "No such file or directory");
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace q4410
