@@ -60,7 +60,7 @@ void CommunicationObjects(Lines& out, const ParaDef& rec, bool receive) {
               receive ? "0x2" : "0x5", 0);
     std::string cobId;
     if (p < 4)
-      cobId = Hex0x((receive ? 0x200 : 0x180) + 0x100 * p + rec.NodeId);
+      cobId = Hex0x((receive ? 0x200LL : 0x180LL) + 0x100 * p + rec.NodeId);
     else
       cobId = receive ? "0xC0000000" : "0x80000000";
     out.Block(sub + "1]", "COB-ID used by PDO", "0x7", "0x0007", "rw", cobId, 0);

@@ -17,7 +17,8 @@ Usage:
 
   q4410ctl eds --config FILE [--eds-dir DIR]
       Write the CANopen EDS file (COPn<node>.eds) for a configuration file in the JSON form
-      of "read --json" into DIR (default: the current directory).
+      of "read --json" into DIR (default: the current directory). Keys missing from the
+      file keep their start-up values; the file describes node guarding.
 
   q4410ctl write --port DEVICE --config FILE [--eds-dir DIR]
       Connect with "CANopen", apply the configuration file with the validations of the

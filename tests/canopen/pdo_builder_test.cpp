@@ -61,7 +61,9 @@ const Dir kTx{"Tx",
               &ParaDef::TxDigitalBytes,
               &ParaDef::TxAnalogBytes};
 
-void PrintTo(const Dir& d, std::ostream* os) { *os << d.name; }
+void PrintTo(const Dir& d, std::ostream* os) {
+  *os << d.name;
+}
 
 class PdoBuilderBothDirections : public ::testing::TestWithParam<Dir> {
  protected:

@@ -1,0 +1,160 @@
+#include "cli/record_json.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace q4410::cli {
+namespace {
+
+ParaDef Configured() {
+  ParaDef rec;
+  rec.ModulePrompt = "5160QT>";
+  rec.FirmwareMajor = 1;
+  rec.FirmwareMinor = 5;
+  rec.FirmwareYear = 2008;
+  rec.FirmwareMonth = 3;
+  rec.FirmwareDay = 12;
+  rec.AppKind = 0;
+  rec.NodeId = 42;
+  rec.CanBaudCode = 5;
+  rec.ComBaudCode = 7;
+  rec.ComParity = 2;
+  rec.ComStopBits = 2;
+  rec.ComTimeoutMs = 1500;
+  rec.ComChecksum = ComChecksumOf(rec);
+  rec.ConfigYear = 2026;
+  rec.ConfigMonth = 12;
+  rec.ConfigDay = 5;
+  rec.ConfigHour = 23;
+  rec.ConfigMinute = 59;
+  rec.ConfigSecond = 58;
+  rec.RxPdoClosed = 1;
+  rec.EepromDataError = true;
+  rec.AppObjects[0] = {"247", 5, 9999, 55};
+  rec.AppObjects[1] = {"1", 0, 1, 254};
+  rec.AppObjectCount = 2;
+  return rec;
+}
+
+TEST(RecordJson, RoundTripKeepsEveryField) {
+  ParaDef original = Configured();
+  ParaDef back;
+  ConfigFile file;
+  std::string error;
+  ASSERT_TRUE(RecordFromJson(RecordToJson(original, false), back, file, error)) << error;
+
+  EXPECT_EQ(back.ModulePrompt, "5160QT>");
+  EXPECT_EQ(FirmwareText(back), "1.05-2008/03/12");
+  EXPECT_EQ(back.NodeId, 42);
+  EXPECT_EQ(back.CanBaudCode, 5);
+  EXPECT_EQ(back.ComBaudCode, 7);
+  EXPECT_EQ(back.ComParity, 2);
+  EXPECT_EQ(back.ComStopBits, 2);
+  EXPECT_EQ(back.ComTimeoutMs, 1500);
+  EXPECT_EQ(back.ComChecksum, original.ComChecksum);
+  EXPECT_EQ(back.ConfigYear * 10000 + back.ConfigMonth * 100 + back.ConfigDay, 20261205);
+  EXPECT_EQ(back.ConfigHour * 10000 + back.ConfigMinute * 100 + back.ConfigSecond, 235958);
+  EXPECT_EQ(back.RxPdoClosed, 1);
+  EXPECT_EQ(back.TxPdoClosed, 0);
+  EXPECT_TRUE(back.EepromDataError);
+  EXPECT_EQ(back.AppObjectCount, 2);
+  EXPECT_EQ(back.AppObjects, original.AppObjects);  // freed slots hold "0" as the editor's
+
+  EXPECT_EQ(file.keys.size(), 25u);  // every key the form has
+  EXPECT_TRUE(file.hasAppObjects);
+  EXPECT_EQ(file.numbers.at("NodeId"), 42);
+  EXPECT_EQ(file.appObjects.size(), 2u);
+}
+
+TEST(RecordJson, ObjectsListedAreTheModulesOrTheWorkingTable) {
+  ParaDef rec = Configured();
+  rec.ModuleAppObjects = {{"10", 2, 100, 16}};
+  rec.ModuleAppObjectCount = 1;
+  std::string module = RecordToJson(rec, true);
+  std::string working = RecordToJson(rec, false);
+  // DevAddr is a number, not a text.
+  EXPECT_NE(module.find("\"DevAddr\": 10"), std::string::npos) << module;
+  EXPECT_EQ(module.find("\"DevAddr\": 247"), std::string::npos);
+  EXPECT_NE(working.find("\"DevAddr\": 247"), std::string::npos);
+
+  // A count larger than the table read (never after a clean connect) lists what exists.
+  rec.ModuleAppObjectCount = 5;
+  ParaDef back;
+  ConfigFile file;
+  std::string error;
+  ASSERT_TRUE(RecordFromJson(RecordToJson(rec, true), back, file, error)) << error;
+  EXPECT_EQ(back.AppObjectCount, 1);
+}
+
+TEST(RecordJson, MissingKeysKeepTheRecordAndUnknownKeysAreIgnored) {
+  ParaDef rec;
+  rec.AppObjects[0] = {"3", 1, 1, 1};
+  rec.AppObjectCount = 1;
+  ConfigFile file;
+  std::string error;
+  ASSERT_TRUE(RecordFromJson(R"({"NodeId": 9, "Colour": "blue", "nodeid": "x"})", rec, file, error))
+      << error;
+  EXPECT_EQ(rec.NodeId, 9);
+  EXPECT_EQ(rec.ComBaudCode, 3);
+  EXPECT_EQ(rec.AppObjectCount, 1);  // no AppObjects key: the table stays
+  EXPECT_EQ(file.keys, std::set<std::string>{"NodeId"});
+  EXPECT_FALSE(file.hasAppObjects);
+
+  // An empty list is a list: it empties the table.
+  ASSERT_TRUE(RecordFromJson(R"({"AppObjects": []})", rec, file, error)) << error;
+  EXPECT_EQ(rec.AppObjectCount, 0);
+  EXPECT_EQ(rec.AppObjects[0], AppObject{});
+  EXPECT_TRUE(file.hasAppObjects);
+}
+
+TEST(RecordJson, RefusalsNameTheKeyAndChangeNothing) {
+  struct Case {
+    const char* text;
+    const char* errorPart;
+  };
+  const Case cases[] = {
+      {"NodeId = 5", "not a JSON file"},
+      {"", "not a JSON file"},
+      {"[1, 2]", "one JSON object"},
+      {R"({"NodeId": "5"})", "key \"NodeId\": expected a whole number"},
+      {R"({"NodeId": 5.5})", "key \"NodeId\""},
+      {R"({"ComTimeoutMs": 1e12})", "key \"ComTimeoutMs\""},
+      {R"({"ModulePrompt": 7})", "key \"ModulePrompt\": expected a text"},
+      {R"({"EepromDataError": 0})", "key \"EepromDataError\""},
+      {R"({"AppObjects": {"DevAddr": 1}})", "key \"AppObjects\": expected a list"},
+      {R"({"AppObjects": [1]})", "object 1: expected an object"},
+      {R"({"AppObjects": [{"DevAddr": "1", "Kind": 0, "Start": 1, "Length": 8}]})",
+       "object 1, key \"DevAddr\""},
+      {R"({"AppObjects": [{"DevAddr": 1, "Kind": 0, "Start": 1, "Length": 8},
+                          {"DevAddr": 1, "Kind": 0, "Start": 1}]})",
+       "object 2: key \"Length\" is missing"},
+      {R"({"AppObjects": [{"DevAddr":1,"Kind":0,"Start":1,"Length":8},
+          {"DevAddr":1,"Kind":0,"Start":1,"Length":8},{"DevAddr":1,"Kind":0,"Start":1,"Length":8},
+          {"DevAddr":1,"Kind":0,"Start":1,"Length":8},{"DevAddr":1,"Kind":0,"Start":1,"Length":8},
+          {"DevAddr":1,"Kind":0,"Start":1,"Length":8},{"DevAddr":1,"Kind":0,"Start":1,"Length":8},
+          {"DevAddr":1,"Kind":0,"Start":1,"Length":8},{"DevAddr":1,"Kind":0,"Start":1,"Length":8},
+          {"DevAddr":1,"Kind":0,"Start":1,"Length":8},{"DevAddr":1,"Kind":0,"Start":1,"Length":8}]})",
+       "key \"AppObjects\": 11 objects, at most 10"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    ParaDef rec;
+    ConfigFile file;
+    std::string error;
+    EXPECT_FALSE(RecordFromJson(c.text, rec, file, error));
+    EXPECT_NE(error.find(c.errorPart), std::string::npos) << error;
+    EXPECT_EQ(rec.NodeId, 1);
+    EXPECT_EQ(rec.AppObjectCount, 0);
+    EXPECT_TRUE(file.keys.empty());
+  }
+  // A sound key beside a faulty one is not taken either.
+  ParaDef rec;
+  ConfigFile file;
+  std::string error;
+  EXPECT_FALSE(RecordFromJson(R"({"NodeId": 9, "CanBaudCode": "x"})", rec, file, error));
+  EXPECT_EQ(rec.NodeId, 1);
+}
+
+}  // namespace
+}  // namespace q4410::cli
