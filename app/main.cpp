@@ -1,1 +1,24 @@
-int main() { return 1; }
+// q4410-config: the configuration utility of the Q-4410C gateway.
+#include <QApplication>
+#include <iostream>
+
+#include "app/application.h"
+#include "app/command_line.h"
+
+int main(int argc, char** argv) {
+  QApplication qapp(argc, argv);
+  QApplication::setApplicationName("q4410-config");
+  std::vector<std::string> args;
+  for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toStdString());
+  const auto options = q4410::app::ParseCommandLine(args);
+  if (!options) {
+    std::cerr << q4410::app::kUsage << "\n";
+    return 2;
+  }
+  if (options->help) {
+    std::cout << q4410::app::kUsage << "\n";
+    return 0;
+  }
+  q4410::app::Application app(*options);
+  return app.Run();
+}

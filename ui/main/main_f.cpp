@@ -1,10 +1,315 @@
 #include "ui/main/main_f.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "config/numbers.h"
+#include "config/settings_rules.h"
+#include "link/connect_procedure.h"
+#include "link/qt_port_scan.h"
+#include "ui/main/about_box.h"
+#include "ui/main/main_connect_observer.h"
+#include "ui/main/module_pictures.h"
+#include "ui/main/widget_helpers.h"
+
 namespace q4410::ui {
 
 Main_F::Main_F(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
   setObjectName("Main_F");
   setWindowTitle("General Setting");
+  BuildWindow();
+  BuildMenus();
+  Load();
+}
+
+void Main_F::BuildWindow() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* column = new QVBoxLayout(central);
+  link_ = BuildLinkArea(central);
+  module_ = BuildModuleArea(central);
+  can_ = BuildCanView(central);
+  com_ = BuildComView(central);
+  column->addWidget(link_.CommunicationRegion);
+  column->addWidget(module_.Frame2);
+  auto* canRow = new QHBoxLayout;
+  canRow->addWidget(can_.ParaSetting, 1);
+  canRow->addWidget(can_.ParaView, 1);
+  column->addLayout(canRow);
+  auto* comRow = new QHBoxLayout;
+  comRow->addWidget(com_.COMParaSeteing, 1);
+  comRow->addWidget(com_.COMParaView, 1);
+  column->addLayout(comRow);
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch();
+  CreateMBDevice_ = Button(central, "CreateMBDevice", "Next");
+  EixtProgram_ = Button(central, "EixtProgram", "Exit Program");
+  for (QPushButton* b : {CreateMBDevice_, EixtProgram_}) {
+    b->setMinimumWidth(110);
+    bottom->addWidget(b);
+  }
+  column->addLayout(bottom);
+  // The window takes the height of the view shown: the COM frames are taller.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(link_.Connect, &QPushButton::clicked, this, [this] { Connect_Click(); });
+  for (int i = 0; i < 2; ++i) {
+    connect(can_.ApplicationSelect[i], &QRadioButton::clicked, this,
+            [this, i] { ApplicationSelect_Click(i); });
+    connect(module_.ComButton[i], &QAbstractButton::pressed, this,
+            [this, i] { ComButton_MouseDown(i); });
+  }
+  connect(can_.SettingCANParameter, &QPushButton::clicked, this,
+          [this] { SettingCANParameter_Click(); });
+  connect(com_.SettingCOMParameter, &QPushButton::clicked, this,
+          [this] { SettingCOMParameter_Click(); });
+  connect(CreateMBDevice_, &QPushButton::clicked, this, [this] { CreateMBDevice_Click(); });
+  connect(EixtProgram_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Main_F::BuildMenus() {
+  QMenu* file = menuBar()->addMenu("File");
+  file->setObjectName("File");
+  ExitProgram_ = file->addAction("Exit");
+  ExitProgram_->setObjectName("ExitProgram");
+  connect(ExitProgram_, &QAction::triggered, this, &QWidget::close);
+  About_ = menuBar()->addAction("About");
+  About_->setObjectName("About_");
+  connect(About_, &QAction::triggered, this, [this] { About_Click(); });
+}
+
+void Main_F::Load() {
+  ParaDef& rec = session_.rec;
+  selectedPortButton_ = 3;
+  ApplicationSelect_Click(0);
+  rec.EepromDataError = false;
+  moduleConnected_ = false;
+  rec.LinkBusy = false;
+  rec.EepromBlockNo = 0;
+  rec.EdsFlag = 0;
+  rec.BaudRateText = ParaDef{}.BaudRateText;
+  rec.RxPdoLast = 0;
+  rec.TxPdoLast = 0;
+  ResetWindowLayout();
+  rec.ConsoleTimeoutMs = kConsoleTimeoutMs;
+  rec.CanBaudCode = 0;
+  rec.NodeId = 1;
+  rec.AppKind = 0;
+  module_.FirmwareVer->clear();
+  link_.CommunicationState->clear();
+  rec.ComPorts = ScanPorts(session_.extraPorts);
+  link_.ComPort->clear();
+  for (const std::string& label : rec.ComPorts) link_.ComPort->addItem(QtText(label));
+  link_.ComPort->setCurrentIndex(rec.ComPorts.empty() ? -1 : 0);
+  adjustSize();
+  CentreOnScreen(this);
+}
+
+void Main_F::ResetWindowLayout() {
+  for (QLabel* label : can_.ParaSettingC0) label->hide();
+  HideModulePicture(module_);
+  for (int i = 0; i < 3; ++i) {
+    can_.ViewerC0[i]->hide();
+    can_.ViewerText[i]->hide();
+  }
+  can_.SettingCANParameter->hide();
+  com_.SettingCOMParameter->hide();
+  link_.ConnectProgress->hide();
+  can_.ParaSetting->show();
+  can_.ParaView->show();
+  can_.CANBaudrate->hide();
+  can_.CANNodeId->hide();
+  com_.COMParaSeteing->hide();
+  com_.COMParaView->hide();
+}
+
+void Main_F::ReleaseSerialLink() {
+  if (session_.port.IsOpen()) session_.port.Close();
+  SetLinkControlsEnabled(true);
+  session_.rec.LinkBusy = false;
+  connecting_ = false;
+  link_.ConnectProgress->hide();
+}
+
+void Main_F::ApplicationSelect_Click(int index) {
+  SelectApplication(can_, index == 1 ? AppSelection::DeviceNet : AppSelection::CANopen);
+}
+
+void Main_F::ComButton_MouseDown(int index) {
+  if (index != 0 && index != 1) return;
+  if (index == selectedPortButton_) {
+    // Pressed again: the frame comes back as it is, the lists are not refilled.
+    (index == 0 ? can_.ParaSetting : com_.COMParaSeteing)->show();
+    module_.ComButton[index]->SetPressedLook(true);
+    return;
+  }
+  module_.ComButton[index]->SetPressedLook(true);
+  module_.ComButton[1 - index]->SetPressedLook(false);
+  if (index == 1) {
+    can_.ParaSetting->hide();
+    can_.ParaView->hide();
+    FillComView(com_, session_.rec);
+  } else {
+    com_.COMParaSeteing->hide();
+    com_.COMParaView->hide();
+    FillCanView(can_, session_.rec);
+  }
+  selectedPortButton_ = index;
+}
+
+void Main_F::CreateMBDevice_Click() {
+  if (SelectedApp(can_) != AppSelection::CANopen) return;
+  if (moduleConnected_) {
+    if (session_.flow) {
+      session_.flow->HideMain();
+      session_.flow->OpenEditor();
+    } else {
+      hide();
+    }
+    return;
+  }
+  SetStatus("Connect Q-4410C First");
+  SetStatusBold(!link_.CommunicationState->font().bold());
+}
+
+void Main_F::SettingCANParameter_Click() {
+  const AppSelection app = SelectedApp(can_);
+  const SettingOutcome outcome = ApplyCanSetting(
+      session_.rec, app, can_.CANNodeId->text().toStdString(), can_.CANBaudrate->currentIndex());
+  if (!outcome.ok) {
+    session_.boxes.Show(this, outcome.message, outcome.title);
+    return;
+  }
+  can_.ViewerText[0]->setText(QtText(AppName(app)));
+  can_.ViewerText[1]->setText(can_.CANBaudrate->currentText());
+  can_.ViewerText[2]->setText(QtText(Decimal(session_.rec.NodeId)));
+  SetStatus(QtText(kCanSettingOkStatus));
+}
+
+void Main_F::SettingCOMParameter_Click() {
+  const SettingOutcome outcome = ApplyComSetting(
+      session_.rec, com_.ComTimeout->text().toStdString(), com_.ComBr->currentIndex(),
+      com_.ComDb->currentIndex(), com_.ComPb->currentIndex(), com_.ComSb->currentIndex());
+  if (!outcome.ok) {
+    session_.boxes.Show(this, outcome.message, outcome.title);
+    return;
+  }
+  ShowComSetting(com_, session_.rec);
+  SetStatus(QtText(kComSettingOkStatus));
+}
+
+void Main_F::About_Click() {
+  if (!about_) {
+    about_ = new AboutBox(this);
+    about_->setAttribute(Qt::WA_DeleteOnClose);
+    about_->adjustSize();
+    CentreOnScreen(about_);
+  }
+  about_->show();
+  about_->raise();
+}
+
+void Main_F::Connect_Click() {
+  SetStatusBold(false);
+  ParaDef& rec = session_.rec;
+  if (rec.LinkBusy) return;
+  const int index = link_.ComPort->currentIndex();
+  if (index < 0 || index >= static_cast<int>(rec.ComPorts.size())) {
+    session_.boxes.Show(this, "No serial port found!", "Error");
+    return;
+  }
+  const ConnectRequest request{rec.ComPorts[index], SelectedApp(can_)};
+  MainConnectObserver observer(*this);
+  const ConnectResult result = RunConnect(rec, session_.port, request, session_.env, observer);
+  if (connecting_) ReleaseSerialLink();  // a dialogue that ended without saying how
+  if (result == ConnectResult::Connected) ComButton_MouseDown(0);
+}
+
+void Main_F::ConnectStarted() {
+  connecting_ = true;
+  ResetWindowLayout();
+  SetStatus("Connecting");
+  SetLinkControlsEnabled(false);
+  CreateMBDevice_->setEnabled(false);
+  module_.FirmwareVer->clear();
+  for (PortButton* button : module_.ComButton) button->SetPressedLook(false);
+  selectedPortButton_ = 3;
+  moduleConnected_ = false;
+  link_.ConnectProgress->setRange(0, 10);
+  ConnectProgress(0);
+}
+
+void Main_F::ConnectProgress(int value) {
+  if (!connecting_) return;
+  link_.ConnectProgress->setValue(value);
+  link_.ConnectProgress->show();
+}
+
+void Main_F::ModuleShown(int controllerKind) {
+  const ParaDef& rec = session_.rec;
+  ShowModulePicture(module_, controllerKind);
+  module_.FirmwareVer->setText(QtText(FirmwareText(rec)));
+  can_.CANNodeId->setText(QtText(Decimal(rec.NodeId)));
+  SetStatus("Waiting for configuration");
+  ApplicationSelect_Click(rec.AppKind == 0 ? 0 : 1);
+  // A code the list does not have is put right when the CAN view is filled.
+  if (rec.CanBaudCode >= 0 && rec.CanBaudCode < can_.CANBaudrate->count())
+    can_.CANBaudrate->setCurrentIndex(rec.CanBaudCode);
+  SetLinkControlsEnabled(true);
+  CreateMBDevice_->setEnabled(true);
+  moduleConnected_ = true;
+  session_.rec.LinkBusy = false;
+  link_.ConnectProgress->setValue(link_.ConnectProgress->maximum());
+  link_.ConnectProgress->hide();
+  connecting_ = false;
+}
+
+void Main_F::SetStatus(const QString& text) {
+  link_.CommunicationState->setText(text);
+}
+
+void Main_F::SetStatusBold(bool bold) {
+  QFont font = link_.CommunicationState->font();
+  font.setBold(bold);
+  link_.CommunicationState->setFont(font);
+}
+
+void Main_F::SetLinkControlsEnabled(bool enabled) {
+  link_.ComPort->setEnabled(enabled);
+  link_.Connect->setEnabled(enabled);
+  EixtProgram_->setEnabled(enabled);
+}
+
+void Main_F::closeEvent(QCloseEvent* event) {
+  ParaDef& rec = session_.rec;
+  if (rec.LinkBusy) {
+    session_.boxes.Show(this, "Module is connecting now!", "Error");
+    event->ignore();
+    return;
+  }
+  if (!session_.boxes.AskYesNo(this, "Are you sure to exit this program?", "Exit Query")) {
+    event->ignore();
+    return;
+  }
+  rec.Block0Image.clear();
+  rec.Block1Image.clear();
+  rec.Block2Image.clear();
+  rec.ModuleAppObjects.clear();
+  rec.ModuleAppObjectCount = 0;
+  rec.AppObjects.clear();
+  rec.AppObjectCount = 0;
+  if (session_.flow) session_.flow->UnloadAllButMain();
+  if (about_) about_->close();
+  event->accept();
 }
 
 }  // namespace q4410::ui

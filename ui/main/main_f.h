@@ -1,19 +1,74 @@
-// placeholder until the window is built
+// Main_F, "General Setting": the link controls, the module picture with its port buttons, the
+// CAN and COM views, and the way on to the application object editor. It keeps no
+// configuration of its own; everything lives in the session's record.
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "ui/common/session.h"
+#include "ui/main/can_view.h"
+#include "ui/main/com_view.h"
+#include "ui/main/link_area.h"
+#include "ui/main/module_area.h"
+
+class QAction;
 
 namespace q4410::ui {
+
+class MainConnectObserver;
 
 class Main_F : public QMainWindow {
   Q_OBJECT
  public:
+  // Loads the window: builds it, puts the record into its start-up state, lists the ports.
   explicit Main_F(Session& session, QWidget* parent = nullptr);
 
+  // True after a successful connect.
+  bool ModuleConnected() const { return moduleConnected_; }
+  // The port button shown pressed: 0 CAN, 1 COM, 3 none.
+  int SelectedPortButton() const { return selectedPortButton_; }
+
+  void Connect_Click();
+  void ResetWindowLayout();
+  void ReleaseSerialLink();
+  void ApplicationSelect_Click(int index);
+  void ComButton_MouseDown(int index);
+  void CreateMBDevice_Click();
+  void SettingCANParameter_Click();
+  void SettingCOMParameter_Click();
+  void About_Click();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  friend class MainConnectObserver;
+
+  void BuildWindow();
+  void BuildMenus();
+  void Load();
+  void SetStatus(const QString& text);
+  void SetStatusBold(bool bold);
+  void SetLinkControlsEnabled(bool enabled);
+  // The connect's steps on the window's side.
+  void ConnectStarted();
+  void ConnectProgress(int value);
+  void ModuleShown(int controllerKind);
+
   Session& session_;
+  LinkArea link_;
+  ModuleArea module_;
+  CanView can_;
+  ComView com_;
+  QPushButton* CreateMBDevice_ = nullptr;
+  QPushButton* EixtProgram_ = nullptr;
+  QAction* ExitProgram_ = nullptr;
+  QAction* About_ = nullptr;
+  QPointer<QWidget> about_;
+  bool moduleConnected_ = false;
+  int selectedPortButton_ = 3;
+  bool connecting_ = false;  // between the start of a connect and its end
 };
 
 }  // namespace q4410::ui

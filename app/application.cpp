@@ -1,0 +1,49 @@
+#include "app/application.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <chrono>
+#include <thread>
+
+#include "app/logo.h"
+
+namespace q4410::app {
+
+namespace {
+
+constexpr int kSplashMs = 1000;
+
+// Lets the event loop run for `ms` milliseconds, measured on a monotonic clock.
+void WaitWithEvents(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
+std::string EdsDirectory(const StartOptions& options) {
+  if (!options.edsDirectory.empty()) return options.edsDirectory;
+  return QCoreApplication::applicationDirPath().toStdString();
+}
+
+}  // namespace
+
+Application::Application(const StartOptions& options)
+    : session_{rec_, port_, boxes_, ui::WindowConsoleEnv(), EdsDirectory(options), options.ports},
+      windows_(session_) {}
+
+int Application::Run() {
+  {
+    Logo logo;
+    logo.show();
+    ui::CentreOnScreen(&logo);
+    WaitWithEvents(kSplashMs);
+  }
+  windows_.ShowMain();
+  return QApplication::exec();
+}
+
+}  // namespace q4410::app
