@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -18,6 +19,7 @@ namespace {
 
 constexpr int kColumns = 13;
 constexpr int kFirstMappingColumn = 5;
+constexpr int kRowHeight = 24;
 constexpr std::array<const char*, kColumns> kHeadings{
     "PDO NO.",   "COB-ID (Hex)", "Transmission Type", "Inhibit Time", "Event Timer",
     "Mapping 0", "Mapping 1",    "Mapping 2",         "Mapping 3",    "Mapping 4",
@@ -65,7 +67,7 @@ ShowPDO::ShowPDO(Session& session, QWidget* parent) : QWidget(parent), session_(
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionMode(QAbstractItemView::NoSelection);
   grid_->setFocusPolicy(Qt::NoFocus);
-  grid_->verticalHeader()->setDefaultSectionSize(24);
+  grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
 
   auto* frame = new QGroupBox("Setting Result");
   frame->setObjectName("Frame6");
@@ -84,7 +86,12 @@ ShowPDO::ShowPDO(Session& session, QWidget* parent) : QWidget(parent), session_(
   BuildPdoMapping(session_.rec);
   tabs_->setCurrentIndex(0);
   PDOParaTableTag_Click();
-  resize(1100, 420);
+  // Wide enough for the parameters and the first mapping entries, tall enough for the
+  // longer direction (up to a screenful); the grid scrolls for the rest.
+  const int rows = std::min(std::max(session_.rec.RxPdoLast, session_.rec.TxPdoLast) + 2, 16);
+  grid_->setMinimumHeight(rows * kRowHeight + 2 * grid_->frameWidth() +
+                          grid_->horizontalScrollBar()->sizeHint().height());
+  resize(1100, minimumSizeHint().height());
   CentreOnScreen(this);
 }
 
