@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWindow>
 #include <memory>
 
 #include "tests/ui/objects_session.h"
@@ -234,6 +235,16 @@ TEST_F(EditorTest, BackDiscardsTheEditsAndTheNextOpenShowsTheModuleTable) {
   EXPECT_EQ(Instances(), QStringList({"         Instance  1"}));
   EXPECT_EQ(Text("MB_ID"), "1");
   EXPECT_EQ(Text("MB_Comm_len"), "8");
+}
+
+TEST_F(EditorTest, CloseBoxLeavesLikeBack) {
+  s_->SetModuleObjects({{"1", 0, 1, 8}});
+  Open()->windowHandle()->close();
+  testing::ObjectsSession::FlushUnloads();
+  EXPECT_EQ(s_->windows.editor(), nullptr);
+  ASSERT_NE(s_->windows.main(), nullptr);
+  EXPECT_TRUE(s_->windows.main()->isVisible());
+  EXPECT_EQ(rec_.AppObjectCount, 0);
 }
 
 TEST_F(EditorTest, CheckBoxesSetTheClosedFlags) {

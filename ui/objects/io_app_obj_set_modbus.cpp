@@ -253,9 +253,9 @@ void IOAppObjSetModbus::ShowAppInf_Click() {
   if (session_.flow) session_.flow->OpenShowPdo();
 }
 
-// The close box leaves the editor the way "Back" does, so the main window comes back.
+// The close box leaves the editor the way "Back" does, so the main window comes back. (The
+// window flow unloads the editor without closing it, so only the user closes it.)
 void IOAppObjSetModbus::closeEvent(QCloseEvent* event) {
-  if (!event->spontaneous()) return QWidget::closeEvent(event);
   event->ignore();
   Command2_Click();
 }
