@@ -19,10 +19,10 @@ std::string OneLine(std::string text) {
 }
 
 bool HasRx(const ParaDef& rec) {
-  return rec.RxDigitalBytes + rec.RxAnalogBytes > 0;
+  return static_cast<long long>(rec.RxDigitalBytes) + rec.RxAnalogBytes > 0;
 }
 bool HasTx(const ParaDef& rec) {
-  return rec.TxDigitalBytes + rec.TxAnalogBytes > 0;
+  return static_cast<long long>(rec.TxDigitalBytes) + rec.TxAnalogBytes > 0;
 }
 
 }  // namespace

@@ -124,7 +124,7 @@ void Profile(Lines& out, const ProfileObject& object, int count) {
 }  // namespace
 
 void ReceivePdoBlocks(Lines& out, const ParaDef& rec) {
-  if (rec.RxDigitalBytes + rec.RxAnalogBytes <= 0) return;
+  if (static_cast<long long>(rec.RxDigitalBytes) + rec.RxAnalogBytes <= 0) return;
   CommunicationObjects(out, rec, true);
   MappingObjects(
       out, {rec.RxPdoTable, rec.RxPdoClosed, rec.RxDigitalBytes, rec.RxPdoNext, rec.RxPdoLast},
@@ -132,7 +132,7 @@ void ReceivePdoBlocks(Lines& out, const ParaDef& rec) {
 }
 
 void TransmitPdoBlocks(Lines& out, const ParaDef& rec) {
-  if (rec.TxDigitalBytes + rec.TxAnalogBytes <= 0) return;
+  if (static_cast<long long>(rec.TxDigitalBytes) + rec.TxAnalogBytes <= 0) return;
   CommunicationObjects(out, rec, false);
   MappingObjects(
       out, {rec.TxPdoTable, rec.TxPdoClosed, rec.TxDigitalBytes, rec.TxPdoNext, rec.TxPdoLast},

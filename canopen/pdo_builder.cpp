@@ -1,7 +1,6 @@
 #include "canopen/pdo_builder.h"
 
 #include <algorithm>
-#include <climits>
 #include <string>
 
 #include "config/numbers.h"
@@ -53,8 +52,10 @@ bool Takes(const int (&kinds)[2], int kind) {
   return kind == kinds[0] || kind == kinds[1];
 }
 
-int SaturatedInt(long long value) {
-  return static_cast<int>(std::min<long long>(value, INT_MAX));
+// The length as the module stores it: a 16-bit count. Larger values never come from the
+// editor or the module; capping them keeps every counter and PDO number within range.
+long long StoredLength(const AppObject& object) {
+  return std::min(object.Length, 32767);
 }
 
 // Position in the table while laying out; writes past PDO 512 are dropped so that no
@@ -85,14 +86,15 @@ void DigitalPass(const ParaDef& rec, Direction& dir, Cursor& c) {
     const AppObject& object = rec.AppObjects[slot];
     long long address = SlotAddress(rec, slot);
     if (address == 0 || !Takes(dir.digitalKinds, object.Kind)) continue;
-    long long n = (static_cast<long long>(object.Length) + 7) / 8;
+    long long length = StoredLength(object);
+    long long n = (length + 7) / 8;
     if (n <= 0) continue;
     bytes += n;
     std::string head = "0x" + Hex(address) + "- " + KindLabel(object.Kind) + ":";
     for (long long k = 1; k <= n && !c.Full(); ++k) {
       long long first = object.Start + 8 * (k - 1);
-      long long last = k < n ? object.Start + 8 * k - 1
-                             : static_cast<long long>(object.Start) + object.Length - 1;
+      long long last =
+          k < n ? object.Start + 8 * k - 1 : static_cast<long long>(object.Start) + length - 1;
       c.Put(head + Format0000(first) + "~" + Format0000(last));
       c.SetAnalog(0);
       if (++c.pos > 7) {
@@ -101,7 +103,7 @@ void DigitalPass(const ParaDef& rec, Direction& dir, Cursor& c) {
       }
     }
   }
-  dir.digitalBytes = SaturatedInt(bytes);
+  dir.digitalBytes = static_cast<int>(bytes);
 }
 
 void AnalogPass(const ParaDef& rec, Direction& dir, Cursor& c) {
@@ -109,10 +111,11 @@ void AnalogPass(const ParaDef& rec, Direction& dir, Cursor& c) {
   for (int slot = 0; slot < static_cast<int>(rec.AppObjects.size()); ++slot) {
     const AppObject& object = rec.AppObjects[slot];
     long long address = SlotAddress(rec, slot);
-    if (address == 0 || !Takes(dir.analogKinds, object.Kind) || object.Length <= 0) continue;
-    bytes += 2LL * object.Length;
+    long long length = StoredLength(object);
+    if (address == 0 || !Takes(dir.analogKinds, object.Kind) || length <= 0) continue;
+    bytes += 2 * length;
     std::string head = "0x" + Hex(address) + "- " + KindLabel(object.Kind) + ":";
-    for (long long k = 0; k < object.Length && !c.Full(); ++k) {
+    for (long long k = 0; k < length && !c.Full(); ++k) {
       std::string text = head + Decimal(object.Start + k);
       c.Put(text);
       ++c.pos;
@@ -125,7 +128,7 @@ void AnalogPass(const ParaDef& rec, Direction& dir, Cursor& c) {
       }
     }
   }
-  dir.analogBytes = SaturatedInt(bytes);
+  dir.analogBytes = static_cast<int>(bytes);
 }
 
 void BuildDirection(const ParaDef& rec, Direction dir) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -242,8 +243,9 @@ TEST(PdoBuilder, FreedAndUnusedSlotsProduceNoData) {
 }
 
 TEST(PdoBuilder, HugeLengthsStayInsideTheTable) {
-  ParaDef rec = WithObjects({{"1", 1, 1, 32767}, {"1", 0, 1, 32767}, {"1", 3, 1, -5}});
-  rec.AppObjectCount = 3;
+  // Lengths count as the module stores them (16 bits); nothing runs past PDO 512.
+  ParaDef rec = WithObjects(
+      {{"1", 1, 1, 32767}, {"1", 0, INT_MAX, INT_MAX}, {"1", 3, 1, -5}, {"2", 2, 1, 0}});
   BuildPdoMapping(rec);
   EXPECT_EQ(rec.RxPdoLast, kPdoCount - 1);
   EXPECT_EQ(rec.RxAnalogBytes, 2 * 32767);
