@@ -17,7 +17,7 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Window) {
   banner->setFixedSize(400, 150);
   column->addWidget(banner);
   auto* text =
-      new QLabel(QString("%1 Utility\n%2\n%3").arg(kProductName, kProductLine, kVersionText), this);
+      new QLabel(QString("%1 Configuration Utility\n%2").arg(kProductName, kVersionText), this);
   text->setObjectName("AboutText");
   text->setAlignment(Qt::AlignCenter);
   column->addWidget(text);

@@ -46,17 +46,17 @@ ComView BuildComView(QWidget* parent) {
   QComboBox* lists[] = {v.ComBr, v.ComDb, v.ComPb, v.ComSb};
   for (int i = 0; i < 4; ++i) {
     setting->addWidget(v.ComSetting[i], i, 0);
-    setting->addWidget(lists[i], i, 1);
+    setting->addWidget(lists[i], i, 1, 1, 2);
   }
   v.ComTimeout = TextBox(v.COMParaSeteing, "ComTimeout", false);
   v.ComTimeout->setMaximumWidth(80);
   v.Label1 = Label(v.COMParaSeteing, "Label1", "( Default: 200 ms )");
   setting->addWidget(v.ComSetting[8], 4, 0);
   setting->addWidget(v.ComTimeout, 4, 1);
-  setting->addWidget(v.Label1, 5, 1);
+  setting->addWidget(v.Label1, 4, 2);
   v.SettingCOMParameter = Button(v.COMParaSeteing, "SettingCOMParameter", "Set");
-  setting->addWidget(v.SettingCOMParameter, 6, 1, Qt::AlignRight);
-  setting->setColumnStretch(1, 1);
+  setting->addWidget(v.SettingCOMParameter, 5, 2, Qt::AlignRight);
+  setting->setColumnStretch(2, 1);
 
   auto* viewer = new QGridLayout(v.COMParaView);
   const int rows[] = {4, 5, 6, 7, 9};

@@ -154,6 +154,20 @@ void ModulePicture::paintEvent(QPaintEvent*) {
   p.setPen(QColor(255, 190, 40));
   p.drawText(badge, Qt::AlignCenter, controller_);
 
+  // terminal legends printed on the housing
+  f.setPixelSize(7);
+  f.setBold(false);
+  p.setFont(f);
+  p.setPen(QColor(60, 60, 60));
+  const double pitch = (body.width() - 24) / 5;
+  const char* canPins[] = {"GND", "CL", "SH", "CH", "V+"};
+  const char* linePins[] = {"D+", "D-", "GND", "+Vs", "GND"};
+  for (int i = 0; i < 5; ++i) {
+    const double x = body.left() + 12 + pitch * i;
+    p.drawText(QRectF(x, body.top() + 44, pitch, 8), Qt::AlignCenter, canPins[i]);
+    p.drawText(QRectF(x, body.bottom() - 54, pitch, 9), Qt::AlignCenter, linePins[i]);
+  }
+
   // status LEDs
   const double ledX = body.left() + 24;
   const double ledY = panel.bottom() + 14;

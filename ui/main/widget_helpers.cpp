@@ -27,7 +27,9 @@ QLabel* Label(QWidget* parent, const QString& name, const QString& caption) {
 QComboBox* List(QWidget* parent, const QString& name) {
   auto* list = new QComboBox(parent);
   list->setObjectName(name);
-  list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  list->setMinimumContentsLength(14);
+  list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   return list;
 }
 
