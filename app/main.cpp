@@ -6,11 +6,8 @@
 #include "app/command_line.h"
 
 int main(int argc, char** argv) {
-  QApplication qapp(argc, argv);
-  QApplication::setApplicationName("q4410-config");
-  std::vector<std::string> args;
-  for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toStdString());
-  const auto options = q4410::app::ParseCommandLine(args);
+  const auto options =
+      q4410::app::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   if (!options) {
     std::cerr << q4410::app::kUsage << "\n";
     return 2;
@@ -19,6 +16,8 @@ int main(int argc, char** argv) {
     std::cout << q4410::app::kUsage << "\n";
     return 0;
   }
+  QApplication qapp(argc, argv);
+  QApplication::setApplicationName("q4410-config");
   q4410::app::Application app(*options);
   return app.Run();
 }
