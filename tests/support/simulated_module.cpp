@@ -13,22 +13,39 @@ namespace q4410::testing {
 
 SimulatedModule::SimulatedModule(sim::SimOptions options) : options_(std::move(options)) {
   if (options_.imagePath.empty()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "q4410-sim-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-      ADD_FAILURE() << "cannot create a temporary directory for the module image";
-      return;
-    }
-    tempDir_ = pattern;
-    options_.imagePath = tempDir_ + "/eeprom.img";
-    std::string error;
-    sim::EepromStore fresh;
-    if (!fresh.Save(options_.imagePath, &error)) {
-      ADD_FAILURE() << "cannot write the module image: " << error;
-      return;
-    }
+    Start(sim::EepromStore{});
+    return;
   }
   sim_ = std::make_unique<sim::PtySimulator>(options_);
   std::string error;
+  if (!sim_->Start(&error)) {
+    ADD_FAILURE() << "simulated module did not start: " << error;
+    sim_.reset();
+  }
+}
+
+SimulatedModule::SimulatedModule(const sim::EepromStore& image, sim::SimOptions options)
+    : options_(std::move(options)) {
+  options_.imagePath.clear();
+  Start(image);
+}
+
+// Saves `image` into a fresh temporary directory and serves it.
+void SimulatedModule::Start(const sim::EepromStore& image) {
+  std::string pattern = (std::filesystem::temp_directory_path() / "q4410-sim-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    ADD_FAILURE() << "cannot create a temporary directory for the module image";
+    return;
+  }
+  tempDir_ = pattern;
+  options_.imagePath = tempDir_ + "/eeprom.img";
+  std::string error;
+  sim::EepromStore copy = image;
+  if (!copy.Save(options_.imagePath, &error)) {
+    ADD_FAILURE() << "cannot write the module image: " << error;
+    return;
+  }
+  sim_ = std::make_unique<sim::PtySimulator>(options_);
   if (!sim_->Start(&error)) {
     ADD_FAILURE() << "simulated module did not start: " << error;
     sim_.reset();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/eeprom_store.h"
 #include "sim/pty_simulator.h"
 #include "sim/sim_options.h"
 
@@ -17,6 +18,8 @@ class SimulatedModule {
   // An empty options.imagePath uses a factory-fresh image in a temporary directory.
   // A failure to start is reported as a test failure and leaves device() empty.
   explicit SimulatedModule(sim::SimOptions options = {});
+  // A module starting from `image`, kept in a temporary file (options.imagePath is ignored).
+  SimulatedModule(const sim::EepromStore& image, sim::SimOptions options);
   ~SimulatedModule();
   SimulatedModule(const SimulatedModule&) = delete;
   SimulatedModule& operator=(const SimulatedModule&) = delete;
@@ -30,6 +33,7 @@ class SimulatedModule {
   void SetWord(int block, int offset, uint32_t value);  // before a test's exchanges
 
  private:
+  void Start(const sim::EepromStore& image);
   sim::SimOptions options_;
   std::string tempDir_;
   std::unique_ptr<sim::PtySimulator> sim_;
