@@ -151,20 +151,11 @@ TEST(EdsWriter, StaleMappingOfAnEarlierRunIsNotAnnounced) {
   EXPECT_EQ(text.find("0x6200"), std::string::npos);
 }
 
-TEST(EdsWriter, ManufacturerObjectsFollowTheObjectCount) {
-  ParaDef none = WithObjects({});
-  std::string text = EdsFileText(none, kClock);
+TEST(EdsWriter, NoObjectsLeaveTheManufacturerSectionEmpty) {
+  std::string text = EdsFileText(WithObjects({}), kClock);
   EXPECT_NE(text.find("[ManufacturerObjects]\r\n\r\n[Comments]\r\nLines=0\r\n\r\n"),
             std::string::npos);
   EXPECT_EQ(text.find("[2000]"), std::string::npos);
-
-  // Eleven objects never come from the editor; the sub-indices still follow the count.
-  ParaDef many = WithObjects({{"1", 2, 1, 8}});
-  many.AppObjectCount = 11;
-  testing::EdsIni ini = Ini(many);
-  EXPECT_EQ(Value(ini, "2000", "SUBNUMBER"), "12");
-  EXPECT_EQ(Value(ini, "2000SUB0", "DEFAULTVALUE"), "0xB");
-  EXPECT_EQ(Value(ini, "2000SUBB", "PARAMETERNAME"), "Module Address 11");
 }
 
 TEST(EdsWriter, ProfileObjectsStopAt255SubIndices) {

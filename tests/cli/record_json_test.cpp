@@ -108,7 +108,15 @@ TEST(RecordJson, MissingKeysKeepTheRecordAndUnknownKeysAreIgnored) {
   EXPECT_TRUE(file.hasAppObjects);
 }
 
+std::string ElevenObjects() {
+  std::string list;
+  for (int i = 0; i < 11; ++i)
+    list += std::string(i ? "," : "") + R"({"DevAddr":1,"Kind":0,"Start":1,"Length":8})";
+  return R"({"AppObjects": [)" + list + "]}";
+}
+
 TEST(RecordJson, RefusalsNameTheKeyAndChangeNothing) {
+  const std::string eleven = ElevenObjects();
   struct Case {
     const char* text;
     const char* errorPart;
@@ -129,13 +137,7 @@ TEST(RecordJson, RefusalsNameTheKeyAndChangeNothing) {
       {R"({"AppObjects": [{"DevAddr": 1, "Kind": 0, "Start": 1, "Length": 8},
                           {"DevAddr": 1, "Kind": 0, "Start": 1}]})",
        "object 2: key \"Length\" is missing"},
-      {R"({"AppObjects": [{"DevAddr":1,"Kind":0,"Start":1,"Length":8},
-          {"DevAddr":1,"Kind":0,"Start":1,"Length":8},{"DevAddr":1,"Kind":0,"Start":1,"Length":8},
-          {"DevAddr":1,"Kind":0,"Start":1,"Length":8},{"DevAddr":1,"Kind":0,"Start":1,"Length":8},
-          {"DevAddr":1,"Kind":0,"Start":1,"Length":8},{"DevAddr":1,"Kind":0,"Start":1,"Length":8},
-          {"DevAddr":1,"Kind":0,"Start":1,"Length":8},{"DevAddr":1,"Kind":0,"Start":1,"Length":8},
-          {"DevAddr":1,"Kind":0,"Start":1,"Length":8},{"DevAddr":1,"Kind":0,"Start":1,"Length":8}]})",
-       "key \"AppObjects\": 11 objects, at most 10"},
+      {eleven.c_str(), "key \"AppObjects\": 11 objects, at most 10"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
