@@ -1,15 +1,11 @@
 // q4410ctl eds: the EDS file of a configuration file, without a module.
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "canopen/eds_writer.h"
 #include "canopen/pdo_builder.h"
 #include "cli/commands.h"
 #include "cli/record_json.h"
+#include "cli/text_file.h"
 #include "config/clock_time.h"
 
 namespace q4410::cli {
@@ -25,28 +21,6 @@ int Usage(const std::string& problem) {
 // A failure is shown as the windows show it: one "TITLE: TEXT" line.
 void Fail(const std::string& text) {
   std::cerr << "Error: " << text << std::endl;
-}
-
-bool ReadWholeFile(const std::string& path, std::string& text, std::string& error) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    error = "it is a directory";
-    return false;
-  }
-  errno = 0;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    error = errno != 0 ? std::strerror(errno) : "cannot be opened";
-    return false;
-  }
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  if (file.bad()) {
-    error = "cannot be read";
-    return false;
-  }
-  text = bytes.str();
-  return true;
 }
 
 }  // namespace
