@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "config/para_def.h"
-#include "connect_observer.h"
+#include "tests/support/recording_observer.h"
 #include "link/qt_serial_port.h"
 #include "scripted_port.h"
 #include "sim/image_report.h"
