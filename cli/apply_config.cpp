@@ -42,7 +42,8 @@ bool ApplyCan(ParaDef& rec, const ConfigFile& file, DialogueObserver& observer) 
     return Refuse(observer,
                   "AppKind " + Decimal(kind) + " is neither CANopen (0) nor DeviceNet (1)");
   const AppSelection app = kind == 0 ? AppSelection::CANopen : AppSelection::DeviceNet;
-  const long long baud = Value(file, "CanBaudCode", rec.CanBaudCode);
+  // Choosing the other application refills the baud list with its first entry selected.
+  const long long baud = Value(file, "CanBaudCode", app == StoredApp(rec) ? rec.CanBaudCode : 0);
   if (!InList(baud, CanBaudEntries(app).size()))
     return Refuse(observer, "CanBaudCode " + Decimal(baud) + " has no entry in the " +
                                 std::string(AppName(app)) + " baud list");
