@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QTimer>
 
 #include "tests/ui/main_connect_fixture.h"
 #include "ui/main/about_box.h"
@@ -27,6 +28,7 @@ TEST(MainScreenshots, NotConnectedCanViewComViewAndAbout) {
   ASSERT_TRUE(w.module.started());
   Store(w.module, StoredConfiguration());
   Save(w.s.main, "main_not_connected.png");
+  QTimer::singleShot(150, w.s.main, [&] { Save(w.s.main, "main_connecting.png"); });
   w.s.Click("Connect");
   Save(w.s.main, "main_can_view.png");
   w.s.PortButton(1)->click();

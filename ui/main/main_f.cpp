@@ -96,7 +96,7 @@ void Main_F::Load() {
   rec.LinkBusy = false;
   rec.EepromBlockNo = 0;
   rec.EdsFlag = 0;
-  rec.BaudRateText = ParaDef{}.BaudRateText;
+  rec.BaudRateText = {"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
   rec.RxPdoLast = 0;
   rec.TxPdoLast = 0;
   ResetWindowLayout();
