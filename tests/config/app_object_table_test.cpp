@@ -39,14 +39,6 @@ TEST(AppObjectTable, LoadCopiesTheModuleTableIntoTenFreshSlots) {
   EXPECT_EQ(rec.IOTypeNames[5], "Read AO");
 }
 
-TEST(AppObjectTable, LoadNeverTrustsACountBeyondTheModuleTable) {
-  ParaDef rec;
-  rec.ModuleAppObjects = {Object("1", 0, 1, 10)};
-  rec.ModuleAppObjectCount = 10;
-  LoadAppObjectTable(rec);
-  EXPECT_EQ(rec.AppObjectCount, 1);
-}
-
 struct Check {
   AppObjectFields fields;
   std::string expected;  // "title: text" of the refusal, or "(none)" when stored
@@ -105,33 +97,19 @@ TEST(AppObjectTable, StoresTheAddressWithoutLeadingZerosAndRoundsNumbers) {
   EXPECT_EQ(rec.AppObjects[4], Object("2", 0, 12, 14));
 }
 
-TEST(AppObjectTable, KindOutsideTheListIsRefused) {
-  ParaDef rec;
-  TableResult result = ApplicationObj(rec, 0, Fields("1", 6, "1", "1"));
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(FirstMessage(result), "Error: Device I/O TYPE Error. (0-5)");
-}
-
-TEST(AppObjectTable, AddFillsTheNextSlotAndMarksTheTableEdited) {
+TEST(AppObjectTable, AddFillsSlotsInOrderAndRefusesTheEleventhBeforeAnyFieldCheck) {
   ParaDef rec;
   rec.AppObjectsUnchanged = true;
-  TableResult refused = AddAppObject(rec, Fields("1", 0, "1", "255"));
-  EXPECT_FALSE(refused.ok);
+  EXPECT_FALSE(AddAppObject(rec, Fields("1", 0, "1", "255")).ok);
   EXPECT_EQ(rec.AppObjectCount, 0);
   EXPECT_TRUE(rec.AppObjectsUnchanged);
 
-  ASSERT_TRUE(AddAppObject(rec, Fields("1", 3, "1", "4")).ok);
-  ASSERT_TRUE(AddAppObject(rec, Fields("2", 0, "5", "10")).ok);
-  EXPECT_EQ(rec.AppObjectCount, 2);
-  EXPECT_EQ(rec.AppObjects[1], Object("2", 0, 5, 10));
+  for (int i = 1; i <= 10; ++i)
+    ASSERT_TRUE(AddAppObject(rec, Fields(std::to_string(i), 0, "1", "8")).ok);
+  EXPECT_EQ(rec.AppObjects[9], Object("10", 0, 1, 8));
   EXPECT_FALSE(rec.AppObjectsUnchanged);
-}
 
-TEST(AppObjectTable, EleventhAddIsRefusedBeforeAnyFieldCheck) {
-  ParaDef rec;
-  for (int i = 0; i < 10; ++i) ASSERT_TRUE(AddAppObject(rec, Fields("1", 0, "1", "8")).ok);
   rec.AppObjectsUnchanged = true;
-
   const TableResult result = AddAppObject(rec, Fields("", 0, "", ""));  // every field bad
   EXPECT_FALSE(result.ok);
   ASSERT_EQ(result.messages.size(), 1u);
@@ -162,16 +140,6 @@ TEST(AppObjectTable, UpdateConfirmsOrReportsTheCheckThenFailure) {
   EXPECT_EQ(done.messages[0], (TableMessage{"Success!!!", "Update"}));
   EXPECT_EQ(rec.AppObjects[0], Object("12", 3, 100, 2));
   EXPECT_FALSE(rec.AppObjectsUnchanged);
-}
-
-TEST(AppObjectTable, UpdateOfASlotNotInUseFails) {
-  ParaDef rec;
-  ASSERT_TRUE(AddAppObject(rec, Fields("1", 0, "1", "8")).ok);
-  const TableResult result = UpdateAppObject(rec, 1, Fields("2", 0, "1", "8"));
-  EXPECT_FALSE(result.ok);
-  EXPECT_EQ(FirstMessage(result), "Update: Failure!!!");
-  EXPECT_EQ(rec.AppObjects[1], AppObject{});
-  EXPECT_EQ(rec.AppObjectCount, 1);
 }
 
 TEST(AppObjectTable, DeleteClosesTheGapAndEmptiesTheFreedSlot) {

@@ -77,13 +77,9 @@ TEST_F(EditorTest, OpensEmptyReadyForANewObject) {
   EXPECT_FALSE(Seen("EraseMB"));
   EXPECT_FALSE(Enabled("UpdateApp"));
   EXPECT_FALSE(Enabled("DeleteApp"));
-  EXPECT_EQ(Get<QComboBox>("MB_IO_type")->currentIndex(), 0);
-  EXPECT_EQ(Get<QComboBox>("MB_IO_type")->itemText(3), "  Read Analog  Input  (0x3x)");
   EXPECT_EQ(Get<QLabel>("Label3")->text(), "Relay Address (1xxxx)");
   EXPECT_TRUE(Get<QCheckBox>("Check_RxPDOClosed")->isChecked());
   EXPECT_FALSE(Get<QCheckBox>("Check_TxPDOClosed")->isChecked());
-  EXPECT_EQ(Get<QPushButton>("ShowAppInf")->text(), "PDO Infromation");
-  EXPECT_EQ(Get<QPushButton>("UpdateApp")->text(), "UPDATA");
 }
 
 TEST_F(EditorTest, OpensWithTheModuleObjectsAndTheFirstShown) {
@@ -269,13 +265,6 @@ TEST_F(EditorTest, NextBuildsThePdosAndMovesOnToTheEdsWindow) {
   EXPECT_FALSE(s_->windows.editor()->isVisible());
   ASSERT_NE(s_->windows.edsWindow(), nullptr);
   EXPECT_TRUE(s_->windows.edsWindow()->isVisible());
-}
-
-TEST_F(EditorTest, NextWithAnEmptyTableKeepsItUnchanged) {
-  rec_.AppObjectsUnchanged = true;
-  Open();
-  Click("NextButton");
-  EXPECT_TRUE(rec_.AppObjectsUnchanged);
 }
 
 TEST_F(EditorTest, ViewerButtonsOpenTheViewersPdoOnlyWithBytesToShow) {

@@ -82,26 +82,5 @@ TEST_F(ViewerTest, AddressAndKindTexts) {
   EXPECT_EQ(Row(grid, 2).join(""), "");
 }
 
-TEST_F(ViewerTest, ColumnWidthsFollowTheFactorsOfEachWindow) {
-  Table({});
-  QTableWidget* module = Grid<ui::ShowModule>("ModuleInfoRecord");
-  QTableWidget* objects = Grid<ui::ShowAppObj>("AppObjParaRecord");
-  const int base = module->columnWidth(0);
-  EXPECT_EQ(module->columnWidth(1), base);
-  EXPECT_EQ(module->columnWidth(2), qRound(base * 1.3));
-  EXPECT_EQ(objects->columnWidth(0), qRound(base * 1.2));
-  EXPECT_EQ(objects->columnWidth(1), qRound(base * 1.5));
-  EXPECT_EQ(objects->columnWidth(4), qRound(base * 1.4));
-}
-
-TEST_F(ViewerTest, EveryLoadReadsTheTableAsItStandsThen) {
-  Table({{"1", 0, 1, 8}});
-  QTableWidget* before = Grid<ui::ShowModule>("ModuleInfoRecord");
-  ASSERT_TRUE(AddAppObject(s_->rec, {"2", 3, "1", "4"}).ok);
-  QTableWidget* after = Grid<ui::ShowModule>("ModuleInfoRecord");
-  EXPECT_EQ(Row(before, 2).join(""), "");
-  EXPECT_EQ(Row(after, 2), QStringList({"2", " 2", "Read AI", " 1", " 4"}));
-}
-
 }  // namespace
 }  // namespace q4410
