@@ -25,12 +25,13 @@ class WindowManager : public WindowFlow {
 
   // Loads the main window (not shown yet).
   Main_F* LoadMain();
-  Main_F* main() const { return main_; }
-  IOAppObjSetModbus* editor() const { return editor_; }
-  COPEDS_F* edsWindow() const { return eds_; }
-  ShowModule* showModule() const { return showModule_; }
-  ShowAppObj* showAppObj() const { return showAppObj_; }
-  ShowPDO* showPdo() const { return showPdo_; }
+  // The windows loaded now; null when not loaded.
+  Main_F* main() const;
+  IOAppObjSetModbus* editor() const;
+  COPEDS_F* edsWindow() const;
+  ShowModule* showModule() const;
+  ShowAppObj* showAppObj() const;
+  ShowPDO* showPdo() const;
 
   void ShowMain() override;
   void HideMain() override;
