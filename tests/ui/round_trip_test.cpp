@@ -1,0 +1,190 @@
+// The typical configuration through the windows, against a simulated module: connect, change
+// the settings, add an object, download, and read it all back.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "config/eeprom_image.h"
+#include "tests/ui/main_connect_fixture.h"
+
+namespace q4410::testing {
+namespace {
+
+// What a module holds when it was configured without application objects.
+ParaDef StoredWithoutObjects() {
+  ParaDef stored = StoredConfiguration();
+  stored.AppObjectCount = 0;
+  stored.AppObjects = std::vector<AppObject>(kMaxAppObjects);
+  stored.TxAnalogBytes = 0;
+  return stored;
+}
+
+// Decodes what the simulated module now keeps, as a connect would.
+ParaDef Decoded(const SimulatedModule& module) {
+  std::vector<uint32_t> words;
+  for (int i = 0; i < kBlock0WordCount; ++i) words.push_back(module.Word(0, 40 + 4 * i));
+  ParaDef rec;
+  EXPECT_TRUE(DecodeBlock0Header(rec, words, AppSelection::CANopen));
+  DecodeBlock0Objects(rec, words);
+  return rec;
+}
+
+class RoundTrip : public ::testing::Test {
+ protected:
+  virtual sim::SimOptions Options() const { return {}; }
+  void SetUp() override {
+    window = std::make_unique<ConnectedWindow>(Options());
+    ASSERT_TRUE(window->module.started());
+    Store(window->module, StoredWithoutObjects());
+    s().session.edsDirectory = edsDir.path().toStdString();
+    s().Click("Connect");
+    ASSERT_TRUE(s().main->ModuleConnected());
+  }
+  MainWindowSession& s() { return window->s; }
+  SimulatedModule& module() { return window->module; }
+
+  template <typename T = QWidget>
+  T* InEditor(const char* name) {
+    auto* editor = s().windows.editor();
+    T* widget = editor ? editor->findChild<T*>(name) : nullptr;
+    if (!widget) ADD_FAILURE() << "editor control " << name << " not found";
+    return widget;
+  }
+  template <typename T = QWidget>
+  T* InEds(const char* name) {
+    auto* eds = s().windows.edsWindow();
+    T* widget = eds ? eds->findChild<T*>(name) : nullptr;
+    if (!widget) ADD_FAILURE() << "EDS window control " << name << " not found";
+    return widget;
+  }
+
+  // "Next" in the main window, then the object device 1 "Read AI" start 1 length 4, then "Next".
+  void EditAndGoOn() {
+    s().Click("CreateMBDevice");
+    ASSERT_NE(s().windows.editor(), nullptr);
+    auto* kinds = InEditor<QComboBox>("MB_IO_type");
+    kinds->setCurrentIndex(3);
+    emit kinds->activated(3);
+    InEditor<QLineEdit>("MB_ID")->setText("1");
+    InEditor<QLineEdit>("MB_Start_addr")->setText("1");
+    InEditor<QLineEdit>("MB_Comm_len")->setText("4");
+    InEditor<QPushButton>("AddApp")->click();
+    InEditor<QPushButton>("NextButton")->click();
+    ASSERT_NE(s().windows.edsWindow(), nullptr);
+  }
+  void ReleaseMouseOnFinish() {
+    QTest::mouseClick(InEds<QPushButton>("FinishButton"), Qt::LeftButton);
+  }
+
+  QTemporaryDir edsDir;
+  std::unique_ptr<ConnectedWindow> window;
+};
+
+TEST_F(RoundTrip, TypicalConfigurationGoesIntoTheModuleAndComesBack) {
+  s().SetText("CANNodeId", "17");
+  s().Click("SettingCANParameter");
+  s().main->ComButton_MouseDown(1);
+  s().SetText("ComTimeout", "750");
+  s().Click("SettingCOMParameter");
+  EditAndGoOn();
+  InEds<QLineEdit>("EDSInfo_0")->setText("Pump station 3");
+  ReleaseMouseOnFinish();
+  MainWindowSession::FlushUnloads();
+
+  EXPECT_EQ(s().boxes.boxes, std::vector<RecordedBox>{});
+  EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK");
+  EXPECT_EQ(s().windows.edsWindow(), nullptr);
+  EXPECT_TRUE(s().main->isVisible());
+  EXPECT_FALSE(s().rec.LinkBusy);
+
+  const ParaDef stored = Decoded(module());
+  EXPECT_FALSE(stored.EepromDataError);
+  EXPECT_EQ(stored.NodeId, 17);
+  EXPECT_EQ(stored.CanBaudCode, 4);
+  EXPECT_EQ(stored.ComTimeoutMs, 750);
+  EXPECT_EQ(stored.ComBaudCode, 4);
+  ASSERT_EQ(stored.ModuleAppObjectCount, 1);
+  EXPECT_EQ(stored.ModuleAppObjects[0], (AppObject{"1", 3, 1, 4}));
+  EXPECT_EQ(stored.TxAnalogBytes, 4);                   // registers
+  EXPECT_EQ(module().Word(2, 8), 3u << 24 | 3u << 16);  // last PDO 3 both ways
+
+  const auto eds = std::filesystem::path(edsDir.path().toStdString()) / "COPn17.eds";
+  ASSERT_TRUE(std::filesystem::exists(eds));
+  std::ifstream file(eds, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), {});
+  EXPECT_NE(text.find("Description=Pump station 3\r\n"), std::string::npos);
+
+  s().Click("Connect");
+  EXPECT_EQ(s().Text("CANNodeId"), "17");
+  s().main->ComButton_MouseDown(1);
+  EXPECT_EQ(s().Text("ComTimeout"), "750");
+}
+
+TEST_F(RoundTrip, BackFromTheEdsWindowReturnsToTheEditorWithTheTableAsEdited) {
+  EditAndGoOn();
+  InEds<QPushButton>("BackButton")->click();
+  MainWindowSession::FlushUnloads();
+  EXPECT_EQ(s().windows.edsWindow(), nullptr);
+  ASSERT_NE(s().windows.editor(), nullptr);
+  EXPECT_TRUE(s().windows.editor()->isVisible());
+  EXPECT_TRUE(s().main->isVisible());
+  EXPECT_EQ(InEditor<QComboBox>("Instance")->count(), 1);
+  EXPECT_EQ(InEditor<QLineEdit>("MB_Comm_len")->text(), "4");
+}
+
+TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefused) {
+  EditAndGoOn();
+  ui::COPEDS_F* eds = s().windows.edsWindow();
+  bool busyWhenPressedAgain = false;
+  bool secondReturnedAtOnce = false;
+  QTimer::singleShot(100, [&] {
+    busyWhenPressedAgain = s().rec.LinkBusy;
+    eds->Finish();  // what a second release over the button would run
+    secondReturnedAtOnce = s().rec.LinkBusy;
+    eds->close();
+  });
+  ReleaseMouseOnFinish();
+  MainWindowSession::FlushUnloads();
+
+  EXPECT_TRUE(busyWhenPressedAgain);
+  EXPECT_TRUE(secondReturnedAtOnce);
+  EXPECT_EQ(
+      s().boxes.boxes,
+      (std::vector<RecordedBox>{{"Module is not be save finish !", "Q-4410C Utility", false}}));
+  EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK");
+}
+
+// A console that answers the 50 lines of the connect, then the download's "/q", "exit", ".",
+// "exit" and "use eeprom", and nothing more.
+class RoundTripDying : public RoundTrip {
+ protected:
+  sim::SimOptions Options() const override {
+    sim::SimOptions options;
+    options.dieAfterLines = 55;
+    return options;
+  }
+};
+
+TEST_F(RoundTripDying, ConsoleDyingAfterUseEepromLeavesTheWindowOpenWithBothButtonsEnabled) {
+  EditAndGoOn();
+  ReleaseMouseOnFinish();
+  MainWindowSession::FlushUnloads();
+  ASSERT_NE(s().windows.edsWindow(), nullptr);
+  EXPECT_EQ(s().boxes.boxes, (std::vector<RecordedBox>{{"Timeout", "Q-4410C Utility", false}}));
+  EXPECT_EQ(s().Text("CommunicationState"), "Timeout");
+  EXPECT_TRUE(InEds<QPushButton>("FinishButton")->isEnabled());
+  EXPECT_TRUE(InEds<QPushButton>("BackButton")->isEnabled());
+  EXPECT_FALSE(s().rec.LinkBusy);
+  EXPECT_FALSE(
+      std::filesystem::exists(std::filesystem::path(edsDir.path().toStdString()) / "COPn42.eds"));
+}
+
+}  // namespace
+}  // namespace q4410::testing
