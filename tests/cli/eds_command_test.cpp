@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QProcess>
 #include <QStringList>
 #include <filesystem>
 #include <fstream>
@@ -10,30 +9,16 @@
 #include <string>
 
 #include "tests/canopen/eds_ini_check.h"
+#include "tests/support/ctl_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CtlRun {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using q4410::testing::CtlRun;
 
 CtlRun Ctl(const QStringList& args) {
-  QProcess process;
-  process.start(QString::fromUtf8(Q4410_CTL_PATH), QStringList{"eds"} + args);
-  CtlRun run;
-  if (!process.waitForFinished(30000)) {
-    process.kill();
-    process.waitForFinished();
-    return run;
-  }
-  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.out = process.readAllStandardOutput().toStdString();
-  run.err = process.readAllStandardError().toStdString();
-  return run;
+  return q4410::testing::RunCtl(QStringList{"eds"} + args);
 }
 
 class EdsCommand : public ::testing::Test {
