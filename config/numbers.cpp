@@ -6,7 +6,10 @@
 namespace q4410 {
 
 std::string DefaultRendering(long long value) {
-  return value >= 0 ? " " + std::to_string(value) : std::to_string(value);
+  if (value < 0) return std::to_string(value);
+  std::string text(1, ' ');
+  text += std::to_string(value);
+  return text;
 }
 
 std::string Decimal(long long value) { return std::to_string(value); }
