@@ -13,10 +13,10 @@
 namespace q4410 {
 
 enum class DownloadResult {
-  Busy,        // LinkBusy was set: nothing happened
-  Failed,      // port or console failure; messages shown, LinkBusy released
-  EdsFailed,   // the module is configured but the EDS file could not be written
-  Done,        // module configured and EDS file written
+  Busy,       // LinkBusy was set: nothing happened
+  Failed,     // port or console failure; messages shown, LinkBusy released
+  EdsFailed,  // the module is configured but the EDS file could not be written
+  Done,       // module configured and EDS file written
 };
 
 struct DownloadRequest {

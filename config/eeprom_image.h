@@ -9,10 +9,10 @@
 
 namespace q4410 {
 
-inline constexpr uint32_t kBlock0Marker = 0x01B40000u;  // W0 high half 436
+inline constexpr uint32_t kBlock0Marker = 0x01B40000u;      // W0 high half 436
 inline constexpr uint32_t kBlock0EarlyStopMax = 28573696u;  // W0 at most this: nothing stored
-inline constexpr int kBlock0FirstOffset = 40;  // console offset of W0
-inline constexpr int kBlock0WordCount = 29;    // W0..W28
+inline constexpr int kBlock0FirstOffset = 40;               // console offset of W0
+inline constexpr int kBlock0WordCount = 29;                 // W0..W28
 inline constexpr int kBlock2WordCount = 4;
 
 // Firmware words of block 0 (offsets 0 and 4). A month above 12 or a day above 31 is

@@ -14,15 +14,17 @@ inline constexpr std::array<std::string_view, 6> kKindEntries{
     "  Write Digital Output (0x1x)", "  Write Analog  Output (0x4x)",
     "  Read Digital Input  (0x0x)",  "  Read Analog  Input  (0x3x)",
     "  Read Digital Output (0x1x)",  "  Read Analog  Output (0x4x)"};
-inline constexpr std::array<std::string_view, 6> kKindShortNames{
-    "Write DO", "Write AO", "Read DI", "Read AI", "Read DO", "Read AO"};
+inline constexpr std::array<std::string_view, 6> kKindShortNames{"Write DO", "Write AO", "Read DI",
+                                                                 "Read AI",  "Read DO",  "Read AO"};
 inline constexpr std::array<std::string_view, 6> kKindAddressLabels{
-    "Relay Address (1xxxx)", "Register Address (4xxxx)", "Relay Address (0xxxx)",
-    "Register Address (3xxxx)", "Relay Address (1xxxx)", "Register Address (4xxxx)"};
+    "Relay Address (1xxxx)",    "Register Address (4xxxx)", "Relay Address (0xxxx)",
+    "Register Address (3xxxx)", "Relay Address (1xxxx)",    "Register Address (4xxxx)"};
 inline constexpr std::array<std::string_view, 6> kKindLengthLabels{
-    "Data Length (Bits)", "Data Length (Words)", "Data Length (Bits)",
-    "Data Length (Words)", "Data Length (Bits)", "Data Length (Words)"};
-inline constexpr bool IsDigitalKind(int kind) { return kind % 2 == 0; }
+    "Data Length (Bits)",  "Data Length (Words)", "Data Length (Bits)",
+    "Data Length (Words)", "Data Length (Bits)",  "Data Length (Words)"};
+inline constexpr bool IsDigitalKind(int kind) {
+  return kind % 2 == 0;
+}
 
 // CAN baud lists; the code is the position in the list of the application.
 inline constexpr std::array<std::string_view, 8> kCanopenBaudEntries{
@@ -35,8 +37,8 @@ inline constexpr std::array<std::string_view, 3> kDevicenetBaudEntries{
 // Modbus line lists of the COM view.
 inline constexpr std::array<std::string_view, 8> kComBaudEntries{
     "            1200   BPS", "            2400   BPS", "            4800   BPS",
-    "            9600   BPS", "          19200   BPS", "          38400   BPS",
-    "          57600   BPS", "        115200   BPS"};
+    "            9600   BPS", "          19200   BPS",  "          38400   BPS",
+    "          57600   BPS",  "        115200   BPS"};
 inline constexpr std::array<std::string_view, 1> kComDataBitEntries{"      8"};
 inline constexpr std::array<std::string_view, 3> kComParityEntries{"  NONE", "  EVEN", "  ODD"};
 inline constexpr std::array<std::string_view, 2> kComStopBitEntries{"      1", "      2"};

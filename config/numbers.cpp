@@ -12,7 +12,9 @@ std::string DefaultRendering(long long value) {
   return text;
 }
 
-std::string Decimal(long long value) { return std::to_string(value); }
+std::string Decimal(long long value) {
+  return std::to_string(value);
+}
 
 static std::string PadDigits(long long value, int digits) {
   std::string text = std::to_string(value < 0 ? -value : value);
@@ -20,11 +22,17 @@ static std::string PadDigits(long long value, int digits) {
   return value < 0 ? "-" + text : text;
 }
 
-std::string Format00(long long value) { return PadDigits(value, 2); }
+std::string Format00(long long value) {
+  return PadDigits(value, 2);
+}
 
-std::string Format0000(long long value) { return PadDigits(value, 4); }
+std::string Format0000(long long value) {
+  return PadDigits(value, 4);
+}
 
-std::string Hex(unsigned long long value) { return HexWidth(value, 1); }
+std::string Hex(unsigned long long value) {
+  return HexWidth(value, 1);
+}
 
 std::string HexWidth(unsigned long long value, int width) {
   char buffer[32];

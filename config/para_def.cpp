@@ -6,7 +6,9 @@
 
 namespace q4410 {
 
-void ApplyStartUpState(ParaDef& rec) { rec = ParaDef{}; }
+void ApplyStartUpState(ParaDef& rec) {
+  rec = ParaDef{};
+}
 
 void ApplyDataErrorDefaults(ParaDef& rec) {
   rec.NodeId = 1;

@@ -43,12 +43,24 @@ WindowManager::~WindowManager() {
   session_.flow = nullptr;
 }
 
-Main_F* WindowManager::main() const { return main_; }
-IOAppObjSetModbus* WindowManager::editor() const { return editor_; }
-COPEDS_F* WindowManager::edsWindow() const { return eds_; }
-ShowModule* WindowManager::showModule() const { return showModule_; }
-ShowAppObj* WindowManager::showAppObj() const { return showAppObj_; }
-ShowPDO* WindowManager::showPdo() const { return showPdo_; }
+Main_F* WindowManager::main() const {
+  return main_;
+}
+IOAppObjSetModbus* WindowManager::editor() const {
+  return editor_;
+}
+COPEDS_F* WindowManager::edsWindow() const {
+  return eds_;
+}
+ShowModule* WindowManager::showModule() const {
+  return showModule_;
+}
+ShowAppObj* WindowManager::showAppObj() const {
+  return showAppObj_;
+}
+ShowPDO* WindowManager::showPdo() const {
+  return showPdo_;
+}
 
 Main_F* WindowManager::LoadMain() {
   if (!main_) main_ = new Main_F(session_);

@@ -9,10 +9,10 @@
 #include <thread>
 
 #include "config/para_def.h"
-#include "tests/support/recording_observer.h"
 #include "link/qt_serial_port.h"
 #include "scripted_port.h"
 #include "sim/image_report.h"
+#include "tests/support/recording_observer.h"
 #include "tests/support/simulated_module.h"
 
 namespace q4410 {

@@ -10,13 +10,14 @@ void QtMessageBoxes::Show(QWidget* parent, const std::string& text, const std::s
                            QMessageBox::Ok);
 }
 
-bool QtMessageBoxes::AskYesNo(QWidget* parent, const std::string& text,
-                              const std::string& title) {
-  return QMessageBox::question(parent, QString::fromStdString(title),
-                               QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+bool QtMessageBoxes::AskYesNo(QWidget* parent, const std::string& text, const std::string& title) {
+  return QMessageBox::question(parent, QString::fromStdString(title), QString::fromStdString(text),
+                               QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::No) == QMessageBox::Yes;
 }
 
-void QtMessageBoxes::Beep() { QApplication::beep(); }
+void QtMessageBoxes::Beep() {
+  QApplication::beep();
+}
 
 }  // namespace q4410::ui

@@ -20,7 +20,7 @@ struct Session {
   SerialPort& port;
   MessageBoxes& boxes;
   ConsoleEnv env;
-  std::string edsDirectory;          // the program's directory unless told otherwise
+  std::string edsDirectory;             // the program's directory unless told otherwise
   std::vector<std::string> extraPorts;  // --port devices, listed first
   WindowFlow* flow = nullptr;
 };
@@ -30,6 +30,5 @@ ConsoleEnv WindowConsoleEnv();
 
 // Centres a top-level window on its screen.
 void CentreOnScreen(QWidget* window);
-
 
 }  // namespace q4410::ui
