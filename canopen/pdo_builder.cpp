@@ -37,14 +37,17 @@ const char* KindLabel(int kind) {
   }
 }
 
-// The slave address of a slot, or 0 when the slot holds no object. Freed slots of the
-// editor hold "0"; a slot past AppObjectCount is not an object whatever it holds.
-long long SlotAddress(const ParaDef& rec, int slot) {
+// Whether a slot holds an object: it lies below AppObjectCount (freed slots past it hold
+// "0") and has an address text. An object read from a module may have address 0; the
+// connect counts its bytes, so it takes part like any other.
+bool InUse(const ParaDef& rec, int slot) {
   int used = std::clamp(rec.AppObjectCount, 0, static_cast<int>(rec.AppObjects.size()));
-  if (slot >= used) return 0;
-  const std::string& text = rec.AppObjects[slot].DevAddr;
-  if (text.empty()) return 0;
-  long long value = RoundHalfEven(NumericValue(text));
+  return slot < used && !rec.AppObjects[slot].DevAddr.empty();
+}
+
+// The slave address of an object, as written in its mapping texts.
+long long SlotAddress(const ParaDef& rec, int slot) {
+  long long value = RoundHalfEven(NumericValue(rec.AppObjects[slot].DevAddr));
   return value > 0 ? value : 0;
 }
 
@@ -84,8 +87,8 @@ void DigitalPass(const ParaDef& rec, Direction& dir, Cursor& c) {
   long long bytes = 0;
   for (int slot = 0; slot < static_cast<int>(rec.AppObjects.size()); ++slot) {
     const AppObject& object = rec.AppObjects[slot];
+    if (!InUse(rec, slot) || !Takes(dir.digitalKinds, object.Kind)) continue;
     long long address = SlotAddress(rec, slot);
-    if (address == 0 || !Takes(dir.digitalKinds, object.Kind)) continue;
     long long length = StoredLength(object);
     long long n = (length + 7) / 8;
     if (n <= 0) continue;
@@ -110,9 +113,9 @@ void AnalogPass(const ParaDef& rec, Direction& dir, Cursor& c) {
   long long bytes = 0;
   for (int slot = 0; slot < static_cast<int>(rec.AppObjects.size()); ++slot) {
     const AppObject& object = rec.AppObjects[slot];
-    long long address = SlotAddress(rec, slot);
     long long length = StoredLength(object);
-    if (address == 0 || !Takes(dir.analogKinds, object.Kind) || length <= 0) continue;
+    if (!InUse(rec, slot) || !Takes(dir.analogKinds, object.Kind) || length <= 0) continue;
+    long long address = SlotAddress(rec, slot);
     bytes += 2 * length;
     std::string head = "0x" + Hex(address) + "- " + KindLabel(object.Kind) + ":";
     for (long long k = 0; k < length && !c.Full(); ++k) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "config/eeprom_image.h"
+
 namespace q4410 {
 namespace {
 
@@ -232,14 +234,22 @@ TEST(PdoBuilder, ReadDoAndReadAoJoinTheTransmitSideInSlotOrder) {
   EXPECT_EQ(rec.RxDigitalBytes, 1);
 }
 
-TEST(PdoBuilder, FreedAndUnusedSlotsProduceNoData) {
-  // Slot 0 holds "0" (freed by the editor); slot 2 lies past AppObjectCount.
-  ParaDef rec = WithObjects({{"0", 0, 1, 8}, {"", 1, 1, 4}});
-  rec.AppObjects[2] = {"9", 3, 1, 4};
+TEST(PdoBuilder, EveryObjectInUseCountsWhateverItsAddressSlotsPastTheCountDoNot) {
+  // A module may hold an object with address 0; the connect counts its bytes, so the
+  // builder lays it out too and the count words written back agree with the objects.
+  ParaDef rec = WithObjects({{"0", 0, 1, 8}, {"5", 3, 1, 2}});
+  rec.AppObjects[2] = {"9", 3, 1, 4};  // past AppObjectCount
   BuildPdoMapping(rec);
-  EXPECT_EQ(rec.RxDigitalBytes + rec.RxAnalogBytes + rec.TxDigitalBytes + rec.TxAnalogBytes, 0);
-  EXPECT_EQ(rec.RxPdoTable[0].Mapping, kEmpty);
-  EXPECT_EQ(rec.TxPdoTable[1].Mapping, kAllFiller);
+  EXPECT_EQ(rec.RxPdoTable[0].Mapping[0], "0x0- DO:0001~0008");
+  EXPECT_EQ(rec.RxDigitalBytes, 1);
+  EXPECT_EQ(rec.TxAnalogBytes, 4);
+  EXPECT_EQ(rec.TxPdoTable[1].Mapping,
+            (Texts{"0x5- AI:1", "0x5- AI:1", "0x5- AI:2", "0x5- AI:2", F, F, F, F}));
+
+  ParaDef read;
+  read.ModuleAppObjectCount = rec.AppObjectCount;
+  DecodeBlock0Objects(read, PackBlock0(rec));
+  EXPECT_FALSE(read.EepromDataError);
 }
 
 TEST(PdoBuilder, HugeLengthsStayInsideTheTable) {
