@@ -27,6 +27,8 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     accepted_();
     return false;
   }
+  // Delete types nothing, though some platforms hand it over with the text "\x7f".
+  if (key->key() == Qt::Key_Delete) return false;
   const QString text = key->text();
   const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
   if (text.isEmpty() || shortcut || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
