@@ -66,6 +66,8 @@ std::string DescribeImage(const EepromStore& store) {
   // Read as the utility would with the application that word 2 names selected.
   const AppSelection selection =
       ((words[2] >> 8) & 0xFF) == 1 ? AppSelection::DeviceNet : AppSelection::CANopen;
+  // The connect sizes the DeviceNet block before it checks word 1 against it.
+  if (selection == AppSelection::DeviceNet) rec.Block1Length = 28;
   if (!DecodeBlock0Header(rec, words, selection)) {
     out << "Configuration: none stored\n";
   } else {

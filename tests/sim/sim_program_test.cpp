@@ -105,6 +105,23 @@ TEST(ExampleImage, ReadsBackAsAConsistentConfiguration) {
   EXPECT_EQ(store.Word(2, 8), 0x03030000u);
 }
 
+TEST(ImageReport, DeviceNetModuleIsDescribedAsTheUtilityReadsIt) {
+  EepromStore store = ExampleImage();
+  // A DeviceNet module: block 1 holds its 28 bytes, node 50, application kind 1.
+  store.SetWord(0, 44, 28u << 16 | (store.Word(0, 44) & 0xFFFFu));
+  store.SetWord(0, 48, (store.Word(0, 48) & 0xFF000000u) | 50u << 16 | 1u << 8 | 2u);
+  const std::string report = DescribeImage(store);
+  EXPECT_NE(report.find("Configuration: stored\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("Application: DeviceNet"), std::string::npos) << report;
+  EXPECT_NE(report.find("Node ID: 50\n"), std::string::npos) << report;
+  EXPECT_NE(report.find("CAN baud: 500 kbit/s\n"), std::string::npos) << report;
+  EXPECT_EQ(report.find("data error"), std::string::npos) << report;
+
+  // Block 1 left at 0, as a CANopen download writes it, is what the utility refuses.
+  store.SetWord(0, 44, store.Word(0, 44) & 0xFFFFu);
+  EXPECT_NE(DescribeImage(store).find("stored, with data errors"), std::string::npos);
+}
+
 TEST_F(SimProgram, ExampleThenPrint) {
   const std::string image = dir + "/example.img";
   ASSERT_EQ(RunSim("--example " + image).status, 0);
