@@ -54,25 +54,30 @@ void RawWords(std::ostream& out, const EepromStore& store, int block, int first,
 
 }  // namespace
 
-std::string DescribeImage(const EepromStore& store) {
-  std::ostringstream out;
-  ParaDef rec;
+StoredImage DecodeStoredImage(const EepromStore& store, ParaDef& rec) {
   DecodeFirmwareWords(rec, store.Word(0, 0), store.Word(0, 4));
-  out << "Firmware: " << FirmwareText(rec) << "\n";
-
   std::vector<uint32_t> words(kBlock0WordCount);
   for (int i = 0; i < kBlock0WordCount; ++i)
     words[static_cast<size_t>(i)] = store.Word(0, kBlock0FirstOffset + 4 * i);
-  // Read as the utility would with the application that word 2 names selected.
   const AppSelection selection =
       ((words[2] >> 8) & 0xFF) == 1 ? AppSelection::DeviceNet : AppSelection::CANopen;
   // The connect sizes the DeviceNet block before it checks word 1 against it.
   if (selection == AppSelection::DeviceNet) rec.Block1Length = 28;
-  if (!DecodeBlock0Header(rec, words, selection)) {
+  if (!DecodeBlock0Header(rec, words, selection)) return StoredImage::None;
+  if (rec.EepromDataError) return StoredImage::HeaderErrors;
+  DecodeBlock0Objects(rec, words);
+  return StoredImage::Read;
+}
+
+std::string DescribeImage(const EepromStore& store) {
+  std::ostringstream out;
+  ParaDef rec;
+  const StoredImage stored = DecodeStoredImage(store, rec);
+  out << "Firmware: " << FirmwareText(rec) << "\n";
+  if (stored == StoredImage::None) {
     out << "Configuration: none stored\n";
   } else {
-    const bool headerError = rec.EepromDataError;
-    if (!headerError) DecodeBlock0Objects(rec, words);
+    const bool headerError = stored == StoredImage::HeaderErrors;
     out << "Configuration: " << (rec.EepromDataError ? "stored, with data errors" : "stored")
         << "\n";
     out << "Application: "

@@ -86,10 +86,7 @@ TEST(SimArgs, EveryServingOption) {
 TEST(ExampleImage, ReadsBackAsAConsistentConfiguration) {
   const EepromStore store = ExampleImage();
   ParaDef rec;
-  std::vector<uint32_t> words;
-  for (int i = 0; i < kBlock0WordCount; ++i) words.push_back(store.Word(0, 40 + 4 * i));
-  ASSERT_TRUE(DecodeBlock0Header(rec, words, AppSelection::CANopen));
-  DecodeBlock0Objects(rec, words);
+  ASSERT_EQ(DecodeStoredImage(store, rec), StoredImage::Read);
   EXPECT_FALSE(rec.EepromDataError);
   EXPECT_EQ(rec.NodeId, 5);
   EXPECT_EQ(rec.CanBaudCode, 3);

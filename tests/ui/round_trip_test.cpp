@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "config/eeprom_image.h"
+#include "sim/image_report.h"
 #include "tests/ui/main_connect_fixture.h"
 
 namespace q4410::testing {
@@ -28,11 +29,9 @@ ParaDef StoredWithoutObjects() {
 
 // Decodes what the simulated module now keeps, as a connect would.
 ParaDef Decoded(const SimulatedModule& module) {
-  std::vector<uint32_t> words;
-  for (int i = 0; i < kBlock0WordCount; ++i) words.push_back(module.Word(0, 40 + 4 * i));
   ParaDef rec;
-  EXPECT_TRUE(DecodeBlock0Header(rec, words, AppSelection::CANopen));
-  DecodeBlock0Objects(rec, words);
+  const auto store = sim::EepromStore::Open(module.imagePath());
+  EXPECT_TRUE(store && sim::DecodeStoredImage(*store, rec) == sim::StoredImage::Read);
   return rec;
 }
 
