@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace q4410::ui {
@@ -16,6 +17,8 @@ namespace {
 
 // A long session keeps its newest lines; a connect makes about 200.
 constexpr int kMaxLines = 100000;
+// How long a line may wait before it is shown.
+constexpr int kShowDelayMs = 100;
 
 QString AskWithFileDialog(QWidget* parent) {
   return QFileDialog::getSaveFileName(parent, "Save console log", "console-log.txt",
@@ -59,22 +62,43 @@ ConsoleLogWindow::ConsoleLogWindow(SerialTrace& trace, MessageBoxes& boxes, QWid
   layout->addLayout(buttons);
   resize(760, 480);
 
+  showTimer_ = new QTimer(this);
+  showTimer_->setSingleShot(true);
+  showTimer_->setInterval(kShowDelayMs);
+  connect(showTimer_, &QTimer::timeout, this, &ConsoleLogWindow::ShowPending);
+
   trace_.SetListener([this](const std::string& line) { Append(line); });
 }
 
 ConsoleLogWindow::~ConsoleLogWindow() {
+  showTimer_ = new QTimer(this);
+  showTimer_->setSingleShot(true);
+  showTimer_->setInterval(kShowDelayMs);
+  connect(showTimer_, &QTimer::timeout, this, &ConsoleLogWindow::ShowPending);
+
   trace_.SetListener({});
 }
 
 void ConsoleLogWindow::Append(const std::string& line) {
-  text_->appendPlainText(QString::fromStdString(line));
+  pending_.append(QString::fromStdString(line));
+  if (!showTimer_->isActive()) showTimer_->start();
 }
 
-QString ConsoleLogWindow::Text() const {
+void ConsoleLogWindow::ShowPending() {
+  showTimer_->stop();
+  if (pending_.isEmpty()) return;
+  text_->appendPlainText(pending_.join('\n'));
+  pending_.clear();
+}
+
+QString ConsoleLogWindow::Text() {
+  ShowPending();
   return text_->toPlainText();
 }
 
 void ConsoleLogWindow::Clear() {
+  showTimer_->stop();
+  pending_.clear();
   text_->clear();
 }
 

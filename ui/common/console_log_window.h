@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -11,6 +12,7 @@
 #include "ui/common/message_boxes.h"
 
 class QPlainTextEdit;
+class QTimer;
 
 namespace q4410::ui {
 
@@ -21,8 +23,11 @@ class ConsoleLogWindow : public QWidget {
   ConsoleLogWindow(SerialTrace& trace, MessageBoxes& boxes, QWidget* parent = nullptr);
   ~ConsoleLogWindow() override;
 
+  // Lines are gathered and shown a moment later, a batch at a time: one line at a time would
+  // cost the running dialogue a layout of the text for every chunk it reads.
   void Append(const std::string& line);
-  QString Text() const;
+  // Everything appended so far, batch or not.
+  QString Text();
   void Clear();
   // Asks for a file and writes the log into it; a failure is shown in a message box.
   void Save();
@@ -33,7 +38,10 @@ class ConsoleLogWindow : public QWidget {
  private:
   SerialTrace& trace_;
   MessageBoxes& boxes_;
+  void ShowPending();
   QPlainTextEdit* text_ = nullptr;
+  QStringList pending_;
+  QTimer* showTimer_ = nullptr;
 };
 
 }  // namespace q4410::ui
