@@ -35,7 +35,6 @@ TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
   s.main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(s.main));
   s.Get("ComPort")->setFocus();
-  QTest::keyClick(Focused(), Qt::Key_Return);  // on the port list: nothing
   QTest::keyClick(s.Get("Connect"), Qt::Key_Space);
   ASSERT_TRUE(s.main->ModuleConnected());
 
