@@ -32,8 +32,14 @@ std::string EdsDirectory(const StartOptions& options) {
 }  // namespace
 
 Application::Application(const StartOptions& options)
-    : session_{rec_, port_, boxes_, ui::WindowConsoleEnv(), EdsDirectory(options), options.ports},
-      windows_(session_) {}
+    : settings_(options.freshSettings
+                    ? std::unique_ptr<ui::SettingsStore>(new ui::MemorySettingsStore)
+                    : std::unique_ptr<ui::SettingsStore>(new ui::QtSettingsStore)),
+      session_{rec_, port_, boxes_, ui::WindowConsoleEnv(), EdsDirectory(options), options.ports},
+      windows_(session_) {
+  session_.settings = settings_.get();
+  session_.files = &files_;
+}
 
 int Application::Run() {
   {

@@ -1,12 +1,17 @@
 // The application object: owns the one configuration record, the serial port, the message
-// boxes, the session handed to every window, and the windows.
+// boxes, the remembered settings, the file dialogs, the session handed to every window, and
+// the windows.
 #pragma once
+
+#include <memory>
 
 #include "app/command_line.h"
 #include "config/para_def.h"
 #include "link/qt_serial_port.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/message_boxes.h"
 #include "ui/common/session.h"
+#include "ui/common/settings_store.h"
 // The window manager's accessors need the complete window types.
 #include "ui/canopen/copeds_f.h"
 #include "ui/canopen/show_pdo.h"
@@ -30,6 +35,8 @@ class Application {
   ParaDef rec_;
   QtSerialPort port_;
   ui::QtMessageBoxes boxes_;
+  std::unique_ptr<ui::SettingsStore> settings_;
+  ui::QtFileDialogs files_;
   ui::Session session_;
   ui::WindowManager windows_;
 };

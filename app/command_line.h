@@ -1,21 +1,29 @@
-// The command line of q4410-config: q4410-config [--port DEVICE]... [--eds-dir DIR]
+// The command line of q4410-config, parsed by Qt's command-line parser before the window
+// system is needed, so that --help, --version and usage errors work without a display.
 #pragma once
 
-#include <optional>
+#include <QStringList>
 #include <string>
 #include <vector>
 
 namespace q4410::app {
 
-inline constexpr const char* kUsage = "usage: q4410-config [--port DEVICE]... [--eds-dir DIR]";
-
 struct StartOptions {
   std::vector<std::string> ports;  // offered first in the port list, in this order
   std::string edsDirectory;        // empty: the program's own directory
-  bool help = false;
+  bool freshSettings = false;      // start without the remembered settings, remember nothing
 };
 
-// nullopt for an unknown argument or a missing value.
-std::optional<StartOptions> ParseCommandLine(const std::vector<std::string>& args);
+struct CommandLine {
+  enum class Action { Start, Help, Version, UsageError };
+  Action action = Action::Start;
+  StartOptions options;  // Start
+  std::string text;      // Help, Version: for stdout; UsageError: for stderr
+};
+
+// `arguments` as the program got them, the first being the program. The toolkit's own options
+// (-platform, -style, ...) are let through for the application object. Without --port, the
+// Q4410_PORT environment variable (`portFromEnvironment`, empty when unset) names the port.
+CommandLine ParseCommandLine(const QStringList& arguments, const std::string& portFromEnvironment);
 
 }  // namespace q4410::app

@@ -5,21 +5,30 @@
 #include "app/app_icon.h"
 #include "app/application.h"
 #include "app/command_line.h"
+#include "config/version.h"
 
 int main(int argc, char** argv) {
-  const auto options =
-      q4410::app::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  if (!options) {
-    std::cerr << q4410::app::kUsage << "\n";
-    return 2;
-  }
-  if (options->help) {
-    std::cout << q4410::app::kUsage << "\n";
-    return 0;
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  const q4410::app::CommandLine line =
+      q4410::app::ParseCommandLine(arguments, qEnvironmentVariable("Q4410_PORT").toStdString());
+  switch (line.action) {
+    case q4410::app::CommandLine::Action::UsageError:
+      std::cerr << "q4410-config: " << line.text;
+      return 2;
+    case q4410::app::CommandLine::Action::Help:
+    case q4410::app::CommandLine::Action::Version:
+      std::cout << line.text;
+      return 0;
+    case q4410::app::CommandLine::Action::Start:
+      break;
   }
   QApplication qapp(argc, argv);
+  // The remembered settings live under these names.
+  QApplication::setOrganizationName("VELDAN");
   QApplication::setApplicationName("q4410-config");
   q4410::app::SetApplicationIcon();
-  q4410::app::Application app(*options);
+  QApplication::setApplicationVersion(q4410::kVersion);
+  q4410::app::Application app(line.options);
   return app.Run();
 }

@@ -80,6 +80,7 @@ class Quiet : public q4410::ConnectObserver {
 class NoBoxes : public q4410::ui::MessageBoxes {
  public:
   void Show(QWidget*, const std::string&, const std::string&) override {}
+  void Notify(QWidget*, const std::string&, const std::string&) override {}
   bool AskYesNo(QWidget*, const std::string&, const std::string&) override { return false; }
   void Beep() override {}
 };

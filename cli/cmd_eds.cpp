@@ -4,43 +4,23 @@
 #include "canopen/eds_writer.h"
 #include "canopen/pdo_builder.h"
 #include "cli/commands.h"
-#include "cli/record_json.h"
-#include "cli/text_file.h"
 #include "config/clock_time.h"
+#include "config_file/config_json.h"
+#include "config_file/text_file.h"
 
 namespace q4410::cli {
 
 namespace {
-
-int Usage(const std::string& problem) {
-  std::cerr << "q4410ctl eds: " << problem << "\n"
-            << "usage: q4410ctl eds --config FILE [--eds-dir DIR]\n";
-  return 2;
-}
 
 // A failure is shown as the windows show it: one "TITLE: TEXT" line.
 void Fail(const std::string& text) {
   std::cerr << "Error: " << text << std::endl;
 }
 
-}  // namespace
-
-int RunEds(const Args& args) {
-  std::string configPath;
-  std::string edsDir = ".";
-  bool haveConfig = false;
-  bool haveDir = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& option = args[i];
-    if (option != "--config" && option != "--eds-dir")
-      return Usage("unknown argument '" + option + "'");
-    if (i + 1 >= args.size() || args[i + 1].empty()) return Usage(option + " needs a value");
-    bool& seen = option == "--config" ? haveConfig : haveDir;
-    if (seen) return Usage(option + " given twice");
-    seen = true;
-    (option == "--config" ? configPath : edsDir) = args[++i];
-  }
-  if (!haveConfig) return Usage("--config FILE is required");
+int Run(const Invocation& in) {
+  if (!in.IsSet("config")) return in.UsageError("--config FILE is required");
+  const std::string configPath = in.Value("config");
+  const std::string edsDir = in.IsSet("eds-dir") ? in.Value("eds-dir") : ".";
 
   std::string text;
   std::string error;
@@ -66,6 +46,23 @@ int RunEds(const Args& args) {
   }
   std::cout << written.path << "\n";
   return 0;
+}
+
+}  // namespace
+
+Command EdsCommand() {
+  return {"eds",
+          "eds --config FILE [--eds-dir DIR]",
+          "Write the CANopen EDS file (COPn<node>.eds) for a configuration file in the form of\n"
+          "\"read --json\" into DIR. Keys missing from the file keep their start-up values; the\n"
+          "file describes node guarding.",
+          {QCommandLineOption("config", "The configuration file (\"-\": standard input).", "FILE"),
+           QCommandLineOption("eds-dir",
+                              "Where the EDS file goes (default: the current "
+                              "directory).",
+                              "DIR")},
+          {},
+          Run};
 }
 
 }  // namespace q4410::cli

@@ -3,8 +3,9 @@
 
 #include "cli/cli_observer.h"
 #include "cli/commands.h"
-#include "cli/record_json.h"
 #include "cli/record_text.h"
+#include "config_file/apply_config.h"
+#include "config_file/config_json.h"
 #include "link/connect_procedure.h"
 #include "link/qt_serial_port.h"
 
@@ -12,40 +13,39 @@ namespace q4410::cli {
 
 namespace {
 
-int Usage(const std::string& problem) {
-  std::cerr << "q4410ctl read: " << problem
-            << "\nusage: q4410ctl read --port DEVICE [--devicenet] [--json]\n";
-  return 2;
-}
-
-}  // namespace
-
-int RunRead(const Args& args) {
-  ConnectRequest request;
-  bool json = false;
-  for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--port" && i + 1 < args.size() && request.port.empty()) {
-      request.port = args[++i];
-    } else if (args[i] == "--devicenet") {
-      request.selected = AppSelection::DeviceNet;
-    } else if (args[i] == "--json") {
-      json = true;
-    } else {
-      return Usage("unexpected argument '" + args[i] + "'");
-    }
-  }
-  if (request.port.empty()) return Usage("--port DEVICE is required");
+int Run(const Invocation& in) {
+  ConnectRequest request{in.Port(),
+                         in.IsSet("devicenet") ? AppSelection::DeviceNet : AppSelection::CANopen};
+  if (request.port.empty()) return in.UsageError("--port DEVICE (or Q4410_PORT) is required");
 
   ParaDef rec;
   QtSerialPort port;
   CliObserver observer;
   if (RunConnect(rec, port, request, PlainConsoleEnv(), observer) != ConnectResult::Connected)
     return 1;
-  if (json)
+  TakeStoredErrorControl(rec);
+  if (in.IsSet("json"))
     std::cout << RecordToJson(rec, true) << std::flush;
   else
     std::cout << RecordToText(rec) << std::endl;
   return 0;
+}
+
+}  // namespace
+
+Command ReadCommand() {
+  return {
+      "read",
+      "read [--port DEVICE] [--devicenet] [--json]",
+      "Connect to the module on DEVICE and print its stored configuration. --json prints\n"
+      "the configuration file form (\"Format\": \"q4410/1\") that write and eds take.",
+      {PortOption("The module's port (default: $Q4410_PORT)."),
+       QCommandLineOption("devicenet", "Read as with \"DeviceNet\" selected in the main window."),
+       QCommandLineOption("json",
+                          "Print one JSON object whose keys are the record's field "
+                          "names.")},
+      {},
+      Run};
 }
 
 }  // namespace q4410::cli

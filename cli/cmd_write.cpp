@@ -5,11 +5,11 @@
 #include "canopen/download_procedure.h"
 #include "canopen/eds_writer.h"
 #include "canopen/pdo_builder.h"
-#include "cli/apply_config.h"
 #include "cli/cli_observer.h"
 #include "cli/commands.h"
-#include "cli/record_json.h"
-#include "cli/text_file.h"
+#include "config_file/apply_config.h"
+#include "config_file/config_json.h"
+#include "config_file/text_file.h"
 #include "link/connect_procedure.h"
 #include "link/qt_serial_port.h"
 
@@ -17,25 +17,12 @@ namespace q4410::cli {
 
 namespace {
 
-int Usage(const std::string& problem) {
-  std::cerr << "q4410ctl write: " << problem
-            << "\nusage: q4410ctl write --port DEVICE --config FILE [--eds-dir DIR]\n";
-  return 2;
-}
-
-}  // namespace
-
-int RunWrite(const Args& args) {
-  std::string device, configPath, edsDir = ".";
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& option = args[i];
-    if (option != "--port" && option != "--config" && option != "--eds-dir")
-      return Usage("unexpected argument '" + option + "'");
-    if (i + 1 >= args.size() || args[i + 1].empty()) return Usage(option + " needs a value");
-    (option == "--port" ? device : option == "--config" ? configPath : edsDir) = args[++i];
-  }
-  if (device.empty()) return Usage("--port DEVICE is required");
-  if (configPath.empty()) return Usage("--config FILE is required");
+int Run(const Invocation& in) {
+  const std::string device = in.Port();
+  if (device.empty()) return in.UsageError("--port DEVICE (or Q4410_PORT) is required");
+  if (!in.IsSet("config")) return in.UsageError("--config FILE is required");
+  const std::string configPath = in.Value("config");
+  const std::string edsDir = in.IsSet("eds-dir") ? in.Value("eds-dir") : ".";
 
   CliObserver observer;
   std::string text, error;
@@ -53,13 +40,41 @@ int RunWrite(const Args& args) {
   if (RunConnect(rec, port, {device, AppSelection::CANopen}, env, observer) !=
       ConnectResult::Connected)
     return 1;
-  if (!ApplyConfigFile(rec, file, observer)) return 1;  // nothing has been written
+  TakeStoredErrorControl(rec);  // what the file leaves out stays as the module holds it
+  const ApplyResult applied = ApplyConfigFile(rec, file);
+  if (!applied.ok) {  // nothing has been written
+    for (const TableMessage& message : applied.messages)
+      observer.ShowMessage(message.text, message.title);
+    observer.ShowMessage("The configuration file " + configPath + " is refused at \"" +
+                             applied.key + "\"; nothing was written",
+                         "Error");
+    return 1;
+  }
 
   BuildPdoMapping(rec);
   const DownloadRequest request{device, edsDir, NowLocal()};
   if (RunDownload(rec, port, request, env, observer) != DownloadResult::Done) return 1;
   std::cout << observer.lastStatus << ": " << edsDir << "/" << EdsFileName(rec) << std::endl;
   return 0;
+}
+
+}  // namespace
+
+Command WriteCommand() {
+  return {"write",
+          "write [--port DEVICE] --config FILE [--eds-dir DIR]",
+          "Connect with \"CANopen\", apply the configuration file with the validations of the\n"
+          "windows, write it into the module and write the EDS file into DIR. Keys missing\n"
+          "from the file keep what the module holds. Nothing is written to the module when\n"
+          "the file is refused.",
+          {PortOption("The module's port (default: $Q4410_PORT)."),
+           QCommandLineOption("config", "The configuration file (\"-\": standard input).", "FILE"),
+           QCommandLineOption("eds-dir",
+                              "Where the EDS file goes (default: the current "
+                              "directory).",
+                              "DIR")},
+          {},
+          Run};
 }
 
 }  // namespace q4410::cli

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "config/version.h"
 #include "sim/eeprom_store.h"
 #include "sim/image_report.h"
 #include "sim/pty_simulator.h"
@@ -111,6 +112,9 @@ int main(int argc, char** argv) {
   switch (cmd->mode) {
     case SimCommand::Mode::Help:
       std::cout << q4410::sim::SimHelpText();
+      return 0;
+    case SimCommand::Mode::Version:
+      std::cout << "q4410-sim " << q4410::kVersion << "\n";
       return 0;
     case SimCommand::Mode::Print:
       return Print(cmd->file);

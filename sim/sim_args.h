@@ -1,4 +1,4 @@
-// Command line of q4410-sim.
+// Command line of q4410-sim, parsed by Qt's command-line parser.
 #pragma once
 
 #include <optional>
@@ -10,7 +10,7 @@
 namespace q4410::sim {
 
 struct SimCommand {
-  enum class Mode { Serve, Print, Example, Help };
+  enum class Mode { Serve, Print, Example, Help, Version };
   Mode mode = Mode::Serve;
   SimOptions options;    // Serve
   std::string linkPath;  // Serve: symlink to the device, empty for none

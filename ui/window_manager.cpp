@@ -89,6 +89,9 @@ void WindowManager::HideEditor() {
 void WindowManager::UnloadEditor() {
   Unload(editor_);
 }
+bool WindowManager::EditorLoaded() const {
+  return editor_ != nullptr;
+}
 
 void WindowManager::OpenEdsWindow() {
   Reload(eds_, session_);

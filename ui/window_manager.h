@@ -39,6 +39,7 @@ class WindowManager : public WindowFlow {
   void ShowEditor() override;
   void HideEditor() override;
   void UnloadEditor() override;
+  bool EditorLoaded() const override;
   void OpenEdsWindow() override;
   void UnloadEdsWindow() override;
   void OpenShowModule() override;

@@ -100,17 +100,4 @@ TEST_F(EdsCommand, FailuresSayWhichFileAndWhy) {
   EXPECT_FALSE(fs::exists(dir / "COPn7.eds"));
 }
 
-TEST_F(EdsCommand, UsageErrors) {
-  QString good = Write("good.json", "{}");
-  for (const QStringList& args :
-       {QStringList{}, QStringList{"--config"}, QStringList{"--eds-dir", Dir()},
-        QStringList{"--config", good, "--port", "/dev/null"},
-        QStringList{"--config", good, "--config", good}}) {
-    CtlRun run = Ctl(args);
-    EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
-    EXPECT_NE(run.err.find("usage: q4410ctl eds --config FILE [--eds-dir DIR]"), std::string::npos);
-  }
-  EXPECT_FALSE(fs::exists(dir / "COPn1.eds"));
-}
-
 }  // namespace

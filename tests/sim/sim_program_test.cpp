@@ -138,7 +138,7 @@ TEST_F(SimProgram, ExampleThenPrint) {
   EXPECT_EQ(RunSim("--late 5").status, 2);
   const ProgramRun help = RunSim("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.output.find("--die-after N"), std::string::npos);
+  EXPECT_NE(help.output.find("--die-after <N>"), std::string::npos);
 }
 
 TEST_F(SimProgram, ServesUntilTerminatedAndRemovesItsLink) {

@@ -12,6 +12,8 @@ struct CtlRun {
   std::string err;
 };
 
-CtlRun RunCtl(const QStringList& args, int timeoutMs = 30000);
+// `input` goes to its standard input; `environment` entries ("NAME=VALUE") are added to ours.
+CtlRun RunCtl(const QStringList& args, int timeoutMs = 30000, const std::string& input = {},
+              const QStringList& environment = {});
 
 }  // namespace q4410::testing

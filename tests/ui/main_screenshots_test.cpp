@@ -6,6 +6,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -13,6 +16,7 @@
 #include <QTimer>
 
 #include "canopen/pdo_builder.h"
+#include "tests/link/pty_pair.h"
 #include "tests/ui/main_connect_fixture.h"
 #include "ui/main/about_box.h"
 #include "ui/main/product_banner.h"
@@ -102,6 +106,26 @@ TEST(Screenshots, WindowsOnTheScreenWithASlowModule) {
   banner.resize(480, 220);
   Save(&banner, "splash_banner.png");
   s.FlushUnloads();
+}
+
+TEST(MainScreenshots, FileMenuAndFindResult) {
+  if (ScreenshotDir().isEmpty()) GTEST_SKIP() << "Q4410_SCREENSHOT_DIR not set";
+  SimulatedModule module;
+  PtyPair silent;
+  ASSERT_TRUE(module.started() && silent.ok());
+  MainWindowSession s({silent.device(), module.device()});
+  QMenu* file = s.Get<QMenu>("File");
+  file->popup(s.main->mapToGlobal(s.main->menuBar()->geometry().bottomLeft()));
+  Save(file, "main_file_menu.png");
+  file->hide();
+
+  s.Click("Find");
+  Save(s.main, "main_after_find.png");
+  ASSERT_EQ(s.boxes.boxes.size(), 1u);
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(s.boxes.boxes[0].title),
+                  QString::fromStdString(s.boxes.boxes[0].text), QMessageBox::Ok, s.main);
+  box.show();
+  Save(&box, "main_find_result.png");
 }
 
 }  // namespace

@@ -105,10 +105,13 @@ COPEDS_F::COPEDS_F(Session& session, QWidget* parent) : QWidget(parent), session
   adjustSize();
   CentreOnScreen(this);
 
-  // Window load: the texts start empty; after a download in this run, the error-control
-  // fields come back from the block 2 image that download built.
+  // Window load: the texts start empty (or as the configuration file opened last gives them);
+  // after a download in this run, the error-control fields come back from the block 2 image
+  // that download built.
   ParaDef& rec = session_.rec;
   rec.EdsInfoText = {"", ""};
+  description_->setText(QString::fromStdString(session_.fileEdsTexts[0]));
+  createdBy_->setText(QString::fromStdString(session_.fileEdsTexts[1]));
   if (rec.EdsFlag == 1 && !rec.Block2Image.empty()) DecodeErrorControl(rec, rec.Block2Image[0]);
 }
 

@@ -1,8 +1,10 @@
 // What every window is handed: the one configuration record, the serial port, the message
-// boxes, the console's clock and event pump, where the EDS file goes, and the window flow.
+// boxes, the console's clock and event pump, where the EDS file goes, and the window flow;
+// then, where the program has them, the remembered settings and the file dialogs.
 #pragma once
 
 #include <QPointer>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,9 @@ class QWidget;
 
 namespace q4410::ui {
 
+class FileDialogs;
+class SettingsStore;
+
 struct Session {
   ParaDef& rec;
   SerialPort& port;
@@ -24,6 +29,11 @@ struct Session {
   std::string edsDirectory;             // the program's directory unless told otherwise
   std::vector<std::string> extraPorts;  // --port devices, listed first
   WindowFlow* flow = nullptr;
+  SettingsStore* settings = nullptr;  // null: nothing is remembered
+  FileDialogs* files = nullptr;       // null: the File menu's file actions do nothing
+  // The EDS texts of the configuration file opened last (description, created by): the EDS
+  // window starts with them instead of empty texts.
+  std::array<std::string, 2> fileEdsTexts{};
 };
 
 // A message from a window's own action. While a dialogue with the module runs it must not

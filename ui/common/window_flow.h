@@ -16,6 +16,8 @@ class WindowFlow {
   virtual void ShowEditor() = 0;  // show the loaded one with the table as edited, else load
   virtual void HideEditor() = 0;
   virtual void UnloadEditor() = 0;
+  // True while IOAppObjSetModbus is loaded: the working table is then what the windows hold.
+  virtual bool EditorLoaded() const { return false; }
   // COPEDS_F: load and show; unload.
   virtual void OpenEdsWindow() = 0;
   virtual void UnloadEdsWindow() = 0;

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -21,6 +22,8 @@ LinkArea BuildLinkArea(QWidget* parent) {
   a.Label3 = Label(a.CommunicationRegion, "Label3", "PC COM Port");
   a.ComPort = List(a.CommunicationRegion, "ComPort");
   a.ComPort->setMinimumWidth(150);
+  a.Find = Button(a.CommunicationRegion, "Find", "Find");
+  a.Find->setToolTip("Try each listed port for the module");
   a.Connect = Button(a.CommunicationRegion, "Connect", "Connect");
   a.State = Label(a.CommunicationRegion, "State", "Status");
   a.CommunicationState = TextBox(a.CommunicationRegion, "CommunicationState", true);
@@ -40,7 +43,10 @@ LinkArea BuildLinkArea(QWidget* parent) {
   KeepPlaceWhenHidden(a.ConnectProgress);
 
   grid->addWidget(a.Label3, 0, 0);
-  grid->addWidget(a.ComPort, 0, 1);
+  auto* portRow = new QHBoxLayout;
+  portRow->addWidget(a.ComPort, 1);
+  portRow->addWidget(a.Find);
+  grid->addLayout(portRow, 0, 1);
   grid->addWidget(a.Connect, 0, 2);
   grid->setColumnMinimumWidth(3, 16);
   grid->addWidget(a.State, 0, 4);

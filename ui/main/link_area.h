@@ -18,6 +18,7 @@ struct LinkArea {
   QGroupBox* CommunicationRegion = nullptr;
   QLabel* Label3 = nullptr;
   QComboBox* ComPort = nullptr;
+  QPushButton* Find = nullptr;  // finds the port the module answers on
   QPushButton* Connect = nullptr;
   QLabel* State = nullptr;
   QLineEdit* CommunicationState = nullptr;

@@ -19,8 +19,11 @@
 #include "link/qt_port_scan.h"
 #include "ui/common/keyboard.h"
 #include "ui/main/about_box.h"
+#include "ui/main/config_file_menu.h"
 #include "ui/main/main_connect_observer.h"
 #include "ui/main/module_pictures.h"
+#include "ui/main/port_finder.h"
+#include "ui/main/remembered_settings.h"
 #include "ui/main/widget_helpers.h"
 
 namespace q4410::ui {
@@ -88,6 +91,7 @@ void Main_F::BuildWindow() {
   PressOnEnter(com_.ComTimeout, com_.SettingCOMParameter);
   connect(CreateMBDevice_, &QPushButton::clicked, this, [this] { CreateMBDevice_Click(); });
   connect(EixtProgram_, &QPushButton::clicked, this, &QWidget::close);
+  new PortFinder(this, session_, link_, [this](bool enabled) { SetLinkControlsEnabled(enabled); });
 }
 
 // The height of the view area with the COM frames shown and with the CAN frames shown,
@@ -111,6 +115,9 @@ void Main_F::BuildMenus() {
   ExitProgram_ = file->addAction("E&xit");
   ExitProgram_->setObjectName("ExitProgram");
   connect(ExitProgram_, &QAction::triggered, this, &QWidget::close);
+  new ConfigFileMenu(this, session_, file, ExitProgram_,
+                     {[this] { return moduleConnected_; }, [this] { ShowConfiguration(); },
+                      [this](const std::string& text) { SetStatus(QtText(text)); }});
   About_ = menuBar()->addAction("&About");
   About_->setObjectName("About_");
   connect(About_, &QAction::triggered, this, [this] { About_Click(); });
@@ -139,6 +146,7 @@ void Main_F::Load() {
   FillPortList(link_, rec.ComPorts);
   adjustSize();
   CentreOnScreen(this);
+  RestoreAndRemember(*this, session_, link_, can_);
 }
 
 void Main_F::ResetWindowLayout() {
@@ -244,6 +252,17 @@ void Main_F::About_Click() {
   }
   about_->show();
   about_->raise();
+}
+
+void Main_F::ShowConfiguration() {
+  const ParaDef& rec = session_.rec;
+  if (!moduleConnected_) {
+    ShowModulePicture(module_, rec.ModulePrompt == "5160r>" ? 0 : 1);
+    module_.FirmwareVer->setText(QtText(FirmwareText(rec)));
+  }
+  ApplicationSelect_Click(rec.AppKind == 0 ? 0 : 1);
+  selectedPortButton_ = 3;  // the CAN view is filled afresh
+  ComButton_MouseDown(0);
 }
 
 void Main_F::Connect_Click() {

@@ -41,6 +41,9 @@ class Main_F : public QMainWindow {
   void SettingCANParameter_Click();
   void SettingCOMParameter_Click();
   void About_Click();
+  // The settings views show the record afresh (after a configuration file was opened); without
+  // a module, the module picture of the file's controller with its port buttons comes too.
+  void ShowConfiguration();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

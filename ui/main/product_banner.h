@@ -3,13 +3,14 @@
 
 #include <QWidget>
 
+#include "config/version.h"  // kVersionText
+
 class QPainter;
 
 namespace q4410::ui {
 
 inline constexpr const char* kProductName = "Q-4410C";
 inline constexpr const char* kProductLine = "CANopen / Modbus RTU Gateway";
-inline constexpr const char* kVersionText = "Ver. 1.2.0, Jun 2014";
 
 // Draws the banner into `area`: product name, product line and version on a dark blue
 // ground with a small module picture.

@@ -1,10 +1,10 @@
-#include "cli/record_json.h"
+#include "config_file/config_json.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace q4410::cli {
+namespace q4410 {
 namespace {
 
 ParaDef Configured() {
@@ -31,6 +31,10 @@ ParaDef Configured() {
   rec.ConfigSecond = 58;
   rec.RxPdoClosed = 1;
   rec.EepromDataError = true;
+  rec.GuardTime = 1000;
+  rec.LifeTimeFactor = 3;
+  rec.HeartbeatTime = 250;
+  rec.EdsInfoText = {"Pump station 3", "Plant engineering"};
   rec.AppObjects[0] = {"247", 5, 9999, 55};
   rec.AppObjects[1] = {"1", 0, 1, 254};
   rec.AppObjectCount = 2;
@@ -58,10 +62,14 @@ TEST(RecordJson, RoundTripKeepsEveryField) {
   EXPECT_EQ(back.RxPdoClosed, 1);
   EXPECT_EQ(back.TxPdoClosed, 0);
   EXPECT_TRUE(back.EepromDataError);
+  EXPECT_EQ(back.GuardTime, 1000);
+  EXPECT_EQ(back.LifeTimeFactor, 3);
+  EXPECT_EQ(back.HeartbeatTime, 250);
+  EXPECT_EQ(back.EdsInfoText, original.EdsInfoText);
   EXPECT_EQ(back.AppObjectCount, 2);
   EXPECT_EQ(back.AppObjects, original.AppObjects);  // freed slots hold "0" as the editor's
 
-  EXPECT_EQ(file.keys.size(), 25u);  // every key the form has
+  EXPECT_EQ(file.keys.size(), 30u);  // every key the form has besides "Format"
   EXPECT_TRUE(file.hasAppObjects);
   EXPECT_EQ(file.numbers.at("NodeId"), 42);
   EXPECT_EQ(file.appObjects.size(), 2u);
@@ -87,6 +95,7 @@ TEST(RecordJson, ObjectsListedAreTheModulesOrTheWorkingTable) {
   EXPECT_EQ(back.AppObjectCount, 1);
 }
 
+// Files written before "Format" existed read as the first version; flags read as true/false too.
 TEST(RecordJson, MissingKeysKeepTheRecordAndUnknownKeysAreIgnored) {
   ParaDef rec;
   rec.AppObjects[0] = {"3", 1, 1, 1};
@@ -95,6 +104,14 @@ TEST(RecordJson, MissingKeysKeepTheRecordAndUnknownKeysAreIgnored) {
   std::string error;
   ASSERT_TRUE(RecordFromJson(R"({"NodeId": 9, "Colour": "blue", "nodeid": "x"})", rec, file, error))
       << error;
+  ASSERT_TRUE(RecordFromJson(R"({"Format": "q4410/1", "RxPdoClosed": true, "TxPdoClosed": false,
+                                 "EepromDataError": 1})",
+                             rec, file, error))
+      << error;
+  EXPECT_EQ(rec.RxPdoClosed, 1);
+  EXPECT_EQ(rec.TxPdoClosed, 0);
+  EXPECT_TRUE(rec.EepromDataError);
+  ASSERT_TRUE(RecordFromJson(R"({"NodeId": 9, "Colour": "blue"})", rec, file, error)) << error;
   EXPECT_EQ(rec.NodeId, 9);
   EXPECT_EQ(rec.ComBaudCode, 3);
   EXPECT_EQ(rec.AppObjectCount, 1);  // no AppObjects key: the table stays
@@ -129,7 +146,10 @@ TEST(RecordJson, RefusalsNameTheKeyAndChangeNothing) {
       {R"({"NodeId": 5.5})", "key \"NodeId\""},
       {R"({"ComTimeoutMs": 1e12})", "key \"ComTimeoutMs\""},
       {R"({"ModulePrompt": 7})", "key \"ModulePrompt\": expected a text"},
-      {R"({"EepromDataError": 0})", "key \"EepromDataError\""},
+      {R"({"EepromDataError": 2})", "key \"EepromDataError\""},
+      {R"({"RxPdoClosed": "yes"})", "key \"RxPdoClosed\": expected true, false, 0 or 1"},
+      {R"({"Format": "q4410/2", "NodeId": 9})", "\"q4410/2\" is a form this version cannot read"},
+      {R"({"Format": 1})", "not a configuration of the Q-4410C utility"},
       {R"({"AppObjects": {"DevAddr": 1}})", "key \"AppObjects\": expected a list"},
       {R"({"AppObjects": [1]})", "object 1: expected an object"},
       {R"({"AppObjects": [{"DevAddr": "1", "Kind": 0, "Start": 1, "Length": 8}]})",
@@ -159,4 +179,4 @@ TEST(RecordJson, RefusalsNameTheKeyAndChangeNothing) {
 }
 
 }  // namespace
-}  // namespace q4410::cli
+}  // namespace q4410

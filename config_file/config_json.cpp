@@ -1,4 +1,4 @@
-#include "cli/record_json.h"
+#include "config_file/config_json.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,43 +8,78 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <type_traits>
 
 #include "config/numbers.h"
 
-namespace q4410::cli {
+namespace q4410 {
 
 namespace {
 
+// One whole-number field of the record under its key. Flags (0 or 1) are also read from
+// true and false.
 struct NumberField {
   const char* key;
-  int ParaDef::*field;
+  bool flag;
+  long long (*get)(const ParaDef&);
+  void (*set)(ParaDef&, long long);
 };
+
+template <auto Member>
+constexpr NumberField Field(const char* key, bool flag = false) {
+  return {key, flag, [](const ParaDef& rec) { return static_cast<long long>(rec.*Member); },
+          [](ParaDef& rec, long long value) {
+            rec.*Member = static_cast<std::remove_reference_t<decltype(rec.*Member)>>(value);
+          }};
+}
 
 // Every whole-number field of the file, in the order they are documented.
 constexpr NumberField kNumberFields[] = {
-    {"FirmwareMajor", &ParaDef::FirmwareMajor},
-    {"FirmwareMinor", &ParaDef::FirmwareMinor},
-    {"FirmwareYear", &ParaDef::FirmwareYear},
-    {"FirmwareMonth", &ParaDef::FirmwareMonth},
-    {"FirmwareDay", &ParaDef::FirmwareDay},
-    {"AppKind", &ParaDef::AppKind},
-    {"NodeId", &ParaDef::NodeId},
-    {"CanBaudCode", &ParaDef::CanBaudCode},
-    {"ComBaudCode", &ParaDef::ComBaudCode},
-    {"ComDataBits", &ParaDef::ComDataBits},
-    {"ComParity", &ParaDef::ComParity},
-    {"ComStopBits", &ParaDef::ComStopBits},
-    {"ComTimeoutMs", &ParaDef::ComTimeoutMs},
-    {"ComChecksum", &ParaDef::ComChecksum},
-    {"ConfigYear", &ParaDef::ConfigYear},
-    {"ConfigMonth", &ParaDef::ConfigMonth},
-    {"ConfigDay", &ParaDef::ConfigDay},
-    {"ConfigHour", &ParaDef::ConfigHour},
-    {"ConfigMinute", &ParaDef::ConfigMinute},
-    {"ConfigSecond", &ParaDef::ConfigSecond},
-    {"RxPdoClosed", &ParaDef::RxPdoClosed},
-    {"TxPdoClosed", &ParaDef::TxPdoClosed},
+    Field<&ParaDef::FirmwareMajor>("FirmwareMajor"),
+    Field<&ParaDef::FirmwareMinor>("FirmwareMinor"),
+    Field<&ParaDef::FirmwareYear>("FirmwareYear"),
+    Field<&ParaDef::FirmwareMonth>("FirmwareMonth"),
+    Field<&ParaDef::FirmwareDay>("FirmwareDay"),
+    Field<&ParaDef::AppKind>("AppKind"),
+    Field<&ParaDef::NodeId>("NodeId"),
+    Field<&ParaDef::CanBaudCode>("CanBaudCode"),
+    Field<&ParaDef::ComBaudCode>("ComBaudCode"),
+    Field<&ParaDef::ComDataBits>("ComDataBits"),
+    Field<&ParaDef::ComParity>("ComParity"),
+    Field<&ParaDef::ComStopBits>("ComStopBits"),
+    Field<&ParaDef::ComTimeoutMs>("ComTimeoutMs"),
+    Field<&ParaDef::ComChecksum>("ComChecksum"),
+    Field<&ParaDef::ConfigYear>("ConfigYear"),
+    Field<&ParaDef::ConfigMonth>("ConfigMonth"),
+    Field<&ParaDef::ConfigDay>("ConfigDay"),
+    Field<&ParaDef::ConfigHour>("ConfigHour"),
+    Field<&ParaDef::ConfigMinute>("ConfigMinute"),
+    Field<&ParaDef::ConfigSecond>("ConfigSecond"),
+    Field<&ParaDef::RxPdoClosed>("RxPdoClosed", true),
+    Field<&ParaDef::TxPdoClosed>("TxPdoClosed", true),
+    Field<&ParaDef::GuardTime>("GuardTime"),
+    Field<&ParaDef::LifeTimeFactor>("LifeTimeFactor"),
+    Field<&ParaDef::HeartbeatTime>("HeartbeatTime"),
 };
+
+// The text fields: ModulePrompt and the two texts of the EDS file.
+struct TextField {
+  const char* key;
+  std::string ParaDef::*field;
+  int index;  // into EdsInfoText when `field` is null
+};
+constexpr TextField kTextFields[] = {
+    {"ModulePrompt", &ParaDef::ModulePrompt, 0},
+    {"EdsDescription", nullptr, 0},
+    {"EdsCreatedBy", nullptr, 1},
+};
+
+std::string& TextOf(ParaDef& rec, const TextField& f) {
+  return f.field ? rec.*f.field : rec.EdsInfoText[f.index];
+}
+const std::string& TextOf(const ParaDef& rec, const TextField& f) {
+  return f.field ? rec.*f.field : rec.EdsInfoText[f.index];
+}
 
 constexpr const char* kObjectKeys[] = {"DevAddr", "Kind", "Start", "Length"};
 
@@ -72,6 +107,20 @@ bool WholeNumber(const QJsonValue& value, long long& out) {
 
 std::string WholeNumberError(const std::string& where) {
   return where + ": expected a whole number from " + Decimal(INT_MIN) + " to " + Decimal(INT_MAX);
+}
+
+// "Format" names this form (or is missing, in files written before it existed).
+bool CheckFormat(const QJsonObject& root, std::string& error) {
+  if (!root.contains(Q("Format"))) return true;
+  const QJsonValue value = root[Q("Format")];
+  const std::string format = value.isString() ? value.toString().toStdString() : "";
+  if (format == kConfigFormat) return true;
+  if (format.starts_with("q4410/"))
+    error = "key \"Format\": \"" + format + "\" is a form this version cannot read (it reads " +
+            std::string(kConfigFormat) + ")";
+  else
+    error = "key \"Format\": not a configuration of the Q-4410C utility";
+  return false;
 }
 
 bool ReadObjects(const QJsonValue& value, ConfigFile& file, std::string& error) {
@@ -112,31 +161,41 @@ bool ReadObjects(const QJsonValue& value, ConfigFile& file, std::string& error) 
 }
 
 bool ReadFile(const QJsonObject& root, ConfigFile& file, std::string& error) {
+  if (!CheckFormat(root, error)) return false;
   for (const NumberField& f : kNumberFields) {
     if (!root.contains(Q(f.key))) continue;
-    long long value = 0;
-    if (!WholeNumber(root[Q(f.key)], value)) {
-      error = WholeNumberError(std::string("key \"") + f.key + "\"");
+    const QJsonValue value = root[Q(f.key)];
+    long long number = 0;
+    if (f.flag && value.isBool()) {
+      number = value.toBool() ? 1 : 0;
+    } else if (!WholeNumber(value, number)) {
+      const std::string where = std::string("key \"") + f.key + "\"";
+      error = f.flag ? where + ": expected true, false, 0 or 1" : WholeNumberError(where);
       return false;
     }
     file.keys.insert(f.key);
-    file.numbers[f.key] = value;
+    file.numbers[f.key] = number;
   }
-  if (root.contains(Q("ModulePrompt"))) {
-    if (!root[Q("ModulePrompt")].isString()) {
-      error = "key \"ModulePrompt\": expected a text";
+  for (const TextField& f : kTextFields) {
+    if (!root.contains(Q(f.key))) continue;
+    if (!root[Q(f.key)].isString()) {
+      error = std::string("key \"") + f.key + "\": expected a text";
       return false;
     }
-    file.keys.insert("ModulePrompt");
-    file.modulePrompt = root[Q("ModulePrompt")].toString().toStdString();
+    file.keys.insert(f.key);
+    file.texts[f.key] = root[Q(f.key)].toString().toStdString();
   }
   if (root.contains(Q("EepromDataError"))) {
-    if (!root[Q("EepromDataError")].isBool()) {
+    const QJsonValue value = root[Q("EepromDataError")];
+    long long number = 0;
+    if (value.isBool()) {
+      number = value.toBool() ? 1 : 0;
+    } else if (!WholeNumber(value, number) || (number != 0 && number != 1)) {
       error = "key \"EepromDataError\": expected true or false";
       return false;
     }
     file.keys.insert("EepromDataError");
-    file.eepromDataError = root[Q("EepromDataError")].toBool();
+    file.eepromDataError = number == 1;
   }
   if (root.contains(Q("AppObjects"))) {
     if (!ReadObjects(root[Q("AppObjects")], file, error)) return false;
@@ -149,8 +208,9 @@ bool ReadFile(const QJsonObject& root, ConfigFile& file, std::string& error) {
 
 std::string RecordToJson(const ParaDef& rec, bool moduleObjects) {
   QJsonObject root;
-  root[Q("ModulePrompt")] = QString::fromStdString(rec.ModulePrompt);
-  for (const NumberField& f : kNumberFields) root[Q(f.key)] = rec.*f.field;
+  root[Q("Format")] = QString::fromUtf8(kConfigFormat.data(), kConfigFormat.size());
+  for (const TextField& f : kTextFields) root[Q(f.key)] = QString::fromStdString(TextOf(rec, f));
+  for (const NumberField& f : kNumberFields) root[Q(f.key)] = static_cast<qint64>(f.get(rec));
   root[Q("EepromDataError")] = rec.EepromDataError;
 
   const std::vector<AppObject>& table = moduleObjects ? rec.ModuleAppObjects : rec.AppObjects;
@@ -179,8 +239,9 @@ bool RecordFromJson(const std::string& text, ParaDef& rec, ConfigFile& file, std
   if (!ReadFile(document.object(), read, error)) return false;
 
   for (const NumberField& f : kNumberFields)
-    if (read.Has(f.key)) rec.*f.field = static_cast<int>(read.numbers.at(f.key));
-  if (read.Has("ModulePrompt")) rec.ModulePrompt = read.modulePrompt;
+    if (read.Has(f.key)) f.set(rec, read.numbers.at(f.key));
+  for (const TextField& f : kTextFields)
+    if (read.Has(f.key)) TextOf(rec, f) = read.texts.at(f.key);
   if (read.Has("EepromDataError")) rec.EepromDataError = read.eepromDataError;
   if (read.hasAppObjects) {
     rec.AppObjects.assign(kMaxAppObjects, AppObject{});
@@ -191,4 +252,4 @@ bool RecordFromJson(const std::string& text, ParaDef& rec, ConfigFile& file, std
   return true;
 }
 
-}  // namespace q4410::cli
+}  // namespace q4410

@@ -1,14 +1,21 @@
-#include "cli/text_file.h"
+#include "config_file/text_file.h"
 
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
-namespace q4410::cli {
+namespace q4410 {
 
 bool ReadWholeFile(const std::string& path, std::string& text, std::string& error) {
+  if (path == "-") {
+    std::ostringstream bytes;
+    bytes << std::cin.rdbuf();
+    text = bytes.str();
+    return true;
+  }
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
     error = "it is a directory";
@@ -30,4 +37,4 @@ bool ReadWholeFile(const std::string& path, std::string& text, std::string& erro
   return true;
 }
 
-}  // namespace q4410::cli
+}  // namespace q4410

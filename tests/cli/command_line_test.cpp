@@ -1,0 +1,106 @@
+// q4410ctl's command line as a shell user meets it: version, help on every command, usage
+// errors, --opt=value, the port from Q4410_PORT, standard input as a file, the port finder.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "config/version.h"
+#include "tests/link/pty_pair.h"
+#include "tests/support/ctl_process.h"
+#include "tests/support/simulated_module.h"
+
+namespace q4410 {
+namespace {
+
+using testing::CtlRun;
+using testing::RunCtl;
+
+const QStringList kNoPortVariable{"Q4410_PORT="};
+
+TEST(CommandLine, VersionAndHelpOnEveryCommandGoToStdout) {
+  EXPECT_STREQ(kVersionText, "Ver. 1.2.0, Jun 2014");  // the about box and the splash
+  CtlRun run = RunCtl({"--version"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, "q4410ctl 1.2.0\n");
+  for (const QString command : {"ports", "detect", "read", "eds", "write"}) {
+    for (const QStringList& args : {QStringList{command, "--help"}, QStringList{"help", command}}) {
+      run = RunCtl(args);
+      EXPECT_EQ(run.exitCode, 0) << args.join(' ').toStdString();
+      EXPECT_EQ(run.out.rfind("usage: q4410ctl " + command.toStdString(), 0), 0u) << run.out;
+      EXPECT_NE(run.out.find("--help"), std::string::npos);
+      EXPECT_EQ(run.err, "");
+    }
+  }
+  run = RunCtl({"--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.out.find("q4410ctl detect [--port DEVICE]..."), std::string::npos) << run.out;
+}
+
+TEST(CommandLine, UsageErrorsNameTheProblemAndTheUsage) {
+  struct Case {
+    QStringList args;
+    std::string error;
+  };
+  const Case cases[] = {
+      {{}, "usage: q4410ctl COMMAND"},
+      {{"frobnicate"}, "unknown command 'frobnicate'"},
+      {{"read"}, "q4410ctl read: --port DEVICE (or Q4410_PORT) is required"},
+      {{"read", "--port", "x", "--bogus"}, "Unknown option 'bogus'"},
+      {{"read", "--port", "x", "extra"}, "unexpected argument 'extra'"},
+      {{"write", "--port", "x"}, "q4410ctl write: --config FILE is required"},
+      {{"write", "--port", "x", "--config"}, "Missing value after '--config'"},
+      {{"eds", "--config=a.json", "--config=b.json"}, "--config given twice"},
+      {{"eds", "--config="}, "--config needs a value"},
+      {{"ports", "--long", "--json"}, "--long and --json exclude each other"},
+  };
+  for (const Case& c : cases) {
+    const CtlRun run = RunCtl(c.args, 30000, {}, kNoPortVariable);
+    EXPECT_EQ(run.exitCode, 2) << c.args.join(' ').toStdString();
+    EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+  }
+}
+
+TEST(CommandLine, ConfigurationFromStandardInputAndThePortFromTheEnvironment) {
+  QTemporaryDir dir;
+  CtlRun run = RunCtl({"eds", "--config", "-", "--eds-dir=" + dir.path()}, 30000,
+                      R"({"Format": "q4410/1", "NodeId": 9})");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(std::filesystem::exists(dir.filePath("COPn9.eds").toStdString()));
+
+  testing::SimulatedModule module;
+  ASSERT_TRUE(module.started());
+  const QString device = QString::fromStdString(module.device());
+  run = RunCtl({"read", "--json"}, 30000, {}, {"Q4410_PORT=" + device});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object()["Format"],
+            "q4410/1");
+
+  run = RunCtl({"ports", "--json", "--port=" + device});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const QJsonObject first =
+      QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).array().first().toObject();
+  EXPECT_EQ(first["Port"], device);
+  EXPECT_EQ(first.keys(),
+            (QStringList{"Description", "Manufacturer", "Port", "SerialNumber", "VidPid"}));
+}
+
+TEST(CommandLine, DetectNamesThePortWhereTheModuleAnswered) {
+  testing::SimulatedModule module;
+  testing::PtyPair silent;
+  ASSERT_TRUE(module.started() && silent.ok());
+  const CtlRun run = RunCtl({"detect", "--port", QString::fromStdString(silent.device()), "--port",
+                             QString::fromStdString(module.device())});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(
+      run.out.rfind(silent.device() + ": no answer\n" + module.device() + ": 5160QT answered\n", 0),
+      0u)
+      << run.out;
+}
+
+}  // namespace
+}  // namespace q4410

@@ -1,0 +1,203 @@
+// Commissioning several modules from the main window: cloning one module into a factory-fresh
+// one through a configuration file, finding the module's port, remembered settings.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <fstream>
+#include <sstream>
+
+#include "config_file/config_json.h"
+#include "sim/image_report.h"
+#include "tests/link/pty_pair.h"
+#include "tests/support/ctl_process.h"
+#include "tests/ui/main_connect_fixture.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/settings_store.h"
+
+namespace q4410::testing {
+namespace {
+
+using Boxes = std::vector<RecordedBox>;
+
+// File dialogs that answer with the paths a test queued, in order.
+class QueuedFileDialogs : public ui::FileDialogs {
+ public:
+  std::string OpenFileName(QWidget*, const std::string&, const std::string&,
+                           const std::string&) override {
+    return Next();
+  }
+  std::string SaveFileName(QWidget*, const std::string&, const std::string&,
+                           const std::string&) override {
+    return Next();
+  }
+  std::deque<std::string> answers;
+
+ private:
+  std::string Next() {
+    if (answers.empty()) return {};
+    std::string answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// The module's configuration as q4410ctl reads it, without the time stamp of the download.
+QJsonObject ReadBack(const SimulatedModule& module) {
+  const CtlRun run = RunCtl({"read", "--json", "--port", QString::fromStdString(module.device())});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+  for (const char* key :
+       {"ConfigYear", "ConfigMonth", "ConfigDay", "ConfigHour", "ConfigMinute", "ConfigSecond"})
+    json.remove(key);
+  return json;
+}
+
+// An EDS file without the lines that carry the time of writing.
+std::string WithoutTimes(const std::string& eds) {
+  std::istringstream in(eds);
+  std::string line, kept;
+  while (std::getline(in, line))
+    if (!line.starts_with("CreationTime=") && !line.starts_with("CreationDate=") &&
+        !line.starts_with("ModificationTime=") && !line.starts_with("ModificationDate="))
+      kept += line + "\n";
+  return kept;
+}
+
+struct FleetWindow {
+  FleetWindow(std::vector<std::string> ports) : s(std::move(ports)) {
+    s.session.files = &files;
+    s.session.edsDirectory = dir.path().toStdString();
+  }
+  void Trigger(const char* action) { s.Get<QAction>(action)->trigger(); }
+  std::string Path(const char* name) const { return dir.filePath(name).toStdString(); }
+  void ConnectTo(int index) {
+    s.Get<QComboBox>("ComPort")->setCurrentIndex(index);
+    s.Click("Connect");
+    s.boxes.boxes.clear();  // a factory-fresh module's warning
+  }
+
+  QTemporaryDir dir;
+  QueuedFileDialogs files;
+  MainWindowSession s;
+};
+
+// A configuration saved from one module and opened in the window goes into a factory-fresh
+// module through the editor and Finish: both modules read back the same and write the same
+// EDS file. A refused file changes nothing and names the key.
+TEST(Fleet, ConfigurationOfOneModuleClonedIntoAFreshOneThroughTheWindow) {
+  SimulatedModule original(sim::ExampleImage(), {});
+  SimulatedModule fresh;
+  ASSERT_TRUE(original.started() && fresh.started());
+  FleetWindow w({original.device(), fresh.device()});
+  MainWindowSession& s = w.s;
+
+  w.ConnectTo(0);
+  w.files.answers = {w.Path("module.json"), w.Path("original.eds")};
+  w.Trigger("SaveConfiguration");
+  w.Trigger("SaveEdsFile");
+  EXPECT_EQ(s.Text("CommunicationState"), "Saved original.eds");
+
+  w.ConnectTo(1);
+  const std::string before = RecordToJson(s.rec, true);
+  std::ofstream(w.Path("refused.json")) << R"({"Format": "q4410/1", "NodeId": 200})";
+  w.files.answers = {w.Path("refused.json")};
+  w.Trigger("OpenConfiguration");
+  EXPECT_EQ(s.boxes.boxes,
+            (Boxes{{"Node ID is not supported!(1~127)\n\nKey \"NodeId\" of " +
+                        w.Path("refused.json") + "; the configuration was not opened.",
+                    "Error", false}}));
+  EXPECT_EQ(RecordToJson(s.rec, true), before);
+  EXPECT_EQ(s.Text("CANNodeId"), "1");
+
+  s.boxes.boxes.clear();
+  w.files.answers = {w.Path("module.json")};
+  w.Trigger("OpenConfiguration");
+  EXPECT_EQ(s.boxes.boxes, Boxes{});
+  EXPECT_EQ(s.Text("CANNodeId"), "5");
+  s.PortButton(1)->click();
+  EXPECT_EQ(s.Text("ComTimeout"), "300");
+  s.Click("CreateMBDevice");
+  ASSERT_NE(s.windows.editor(), nullptr);
+  EXPECT_EQ(s.windows.editor()->findChild<QComboBox*>("Instance")->count(), 2);
+  s.windows.editor()->findChild<QPushButton*>("NextButton")->click();
+  ASSERT_NE(s.windows.edsWindow(), nullptr);
+  QTest::mouseClick(s.windows.edsWindow()->findChild<QPushButton*>("FinishButton"), Qt::LeftButton);
+  MainWindowSession::FlushUnloads();
+  ASSERT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK");
+
+  w.files.answers = {w.Path("clone.eds")};
+  w.Trigger("SaveEdsFile");
+  EXPECT_EQ(ReadBack(fresh), ReadBack(original));
+  // Word for word, apart from the time stamp of the download (block 0, offsets 52 to 59).
+  std::vector<char> cloned = fresh.ImageBytes(), source = original.ImageBytes();
+  ASSERT_EQ(cloned.size(), source.size());
+  std::fill(cloned.begin() + 52, cloned.begin() + 60, 0);
+  std::fill(source.begin() + 52, source.begin() + 60, 0);
+  EXPECT_EQ(cloned, source);
+  const std::string eds = WithoutTimes(ReadFile(w.Path("original.eds")));
+  EXPECT_NE(eds.find("FileName=VLDN_CANOpen/ModBus RTU5.eds"), std::string::npos);
+  EXPECT_EQ(WithoutTimes(ReadFile(w.Path("clone.eds"))), eds);
+  EXPECT_EQ(WithoutTimes(ReadFile(w.Path("COPn5.eds"))), eds);  // written by the download
+  EXPECT_EQ(s.boxes.boxes, Boxes{});
+}
+
+TEST(Fleet, FindSelectsThePortWhereTheModuleAnswers) {
+  SimulatedModule module;
+  PtyPair silent;
+  ASSERT_TRUE(module.started() && silent.ok());
+  MainWindowSession s({silent.device(), module.device()});
+  s.Click("Find");
+  EXPECT_EQ(s.Current("ComPort"), module.device());
+  EXPECT_EQ(s.Text("CommunicationState"), "Module found on " + module.device());
+  // Then the ports the system lists, each with what it did.
+  ASSERT_EQ(s.boxes.boxes.size(), 1u);
+  EXPECT_EQ(s.boxes.boxes[0].title, "Find");
+  EXPECT_EQ(s.boxes.boxes[0].text.rfind(
+                silent.device() + ": no answer\n" + module.device() + ": 5160QT answered", 0),
+            0u)
+      << s.boxes.boxes[0].text;
+  EXPECT_FALSE(s.rec.LinkBusy);
+  EXPECT_TRUE(s.Enabled("Connect"));
+}
+
+TEST(Fleet, ApplicationAndWindowPositionComeBackAndChangesAreRemembered) {
+  ui::MemorySettingsStore store;
+  store.SetValue(ui::kApplicationKey, "DeviceNet");
+  store.SetValue(ui::kWindowPositionKey, "40,30");
+  ParaDef rec;
+  QtSerialPort port;
+  RecordingMessageBoxes boxes;
+  ui::Session session{
+      rec, port, boxes, ui::WindowConsoleEnv(), ".", {"/dev/q4410-a", "/dev/q4410-b"}};
+  session.settings = &store;
+  ui::WindowManager windows(session);
+  ui::Main_F* main = windows.LoadMain();
+  EXPECT_TRUE(main->findChild<QRadioButton*>("ApplicationSelect_1")->isChecked());
+  EXPECT_EQ(main->pos(), QPoint(40, 30));
+
+  windows.ShowMain();
+  main->findChild<QComboBox*>("ComPort")->setCurrentIndex(1);
+  main->findChild<QRadioButton*>("ApplicationSelect_0")->click();
+  main->move(60, 50);
+  EXPECT_EQ(store.Value(ui::kLastPortKey), "/dev/q4410-b");
+  EXPECT_EQ(store.Value(ui::kApplicationKey), "CANopen");
+  EXPECT_EQ(store.Value(ui::kWindowPositionKey), "60,50");
+}
+
+}  // namespace
+}  // namespace q4410::testing
