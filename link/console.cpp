@@ -1,6 +1,7 @@
 #include "link/console.h"
 
 #include <cmath>
+#include <utility>
 
 #include "config/numbers.h"
 
@@ -53,14 +54,41 @@ bool Console::ReceiveInto(std::string& buffer) {
   return true;
 }
 
-// Types one line: stale input discarded, the characters one at a time with a pause after
-// each, a carriage return, a short wait for the output to leave, the pause again.
-bool Console::SendLine(std::string_view command) {
-  if (port_.BytesWaitingIn() > 0) received_ += port_.ReadAll().size();
+// What arrived while a value was typed, read into `arrived`: true while it is no more than the
+// echo of the characters typed so far (a console that does not echo sends nothing).
+bool Console::OnlyEcho(std::string_view typed, std::string& arrived) {
+  if (port_.BytesWaitingIn() > 0) {
+    const std::string chunk = port_.ReadAll();
+    received_ += chunk.size();
+    AppendBounded(arrived, chunk);
+  }
+  return typed.starts_with(arrived);
+}
+
+// Types one line: the characters one at a time with a pause after each, a carriage return, a
+// short wait for the output to leave, the pause again. Input from before the line is stale and
+// discarded, except at a value prompt, where the console must stay quiet (see
+// ReadConsoleValue); `arrived` gets what came while typing there.
+bool Console::SendLine(std::string_view command, std::string& arrived) {
+  const bool atValuePrompt = std::exchange(atValuePrompt_, false) && command != ".";
+  arrived = std::exchange(afterPrompt_, {});
+  if (!atValuePrompt) {
+    arrived.clear();
+    if (port_.BytesWaitingIn() > 0) received_ += port_.ReadAll().size();
+  }
+  std::string typed;
   for (char c : command) {
+    if (atValuePrompt && !OnlyEcho(typed, arrived)) break;
     port_.Write(std::string_view(&c, 1));
     ++sent_;
+    typed += c;
     Pause(kCharacterPause);
+  }
+  if (atValuePrompt && (typed.size() < command.size() || !OnlyEcho(typed, arrived))) {
+    // The console has moved on: what was typed is erased and the edit ended, so that the word
+    // the console shows now is left as it is.
+    SendCommand(std::string(typed.size(), '\b') + ".", "[EEPROM:]");
+    return false;
   }
   port_.Write("\r");
   ++sent_;
@@ -73,8 +101,10 @@ bool Console::SendLine(std::string_view command) {
 }
 
 bool Console::SendCommand(std::string_view command, std::string_view expected) {
-  if (!SendLine(command)) return false;
+  std::string arrived;
+  if (!SendLine(command, arrived)) return false;
   reply_.clear();
+  AppendBounded(reply_, Trim(arrived));
   const auto start = env_.now();
   std::size_t at = std::string::npos;
   for (;;) {
@@ -91,8 +121,9 @@ bool Console::SendCommand(std::string_view command, std::string_view expected) {
 
 bool Console::ReadConsoleValue(std::string_view command, std::string_view key, double& value) {
   valueText_.clear();
-  if (!SendLine(command)) return false;
   std::string buffer;
+  if (!SendLine(command, buffer)) return false;
+  buffer = Trim(buffer);
   const auto start = env_.now();
   for (;;) {
     if (TimeUp(start)) return false;
@@ -112,6 +143,8 @@ bool Console::ReadConsoleValue(std::string_view command, std::string_view key, d
   if (markerAt == std::string::npos) return false;
   valueText_ = text.substr(valueAt, markerAt - valueAt);
   value = NumericValue(valueText_);
+  atValuePrompt_ = true;
+  afterPrompt_ = text.substr(markerAt + kValueMarker.size());
   return true;
 }
 

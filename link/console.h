@@ -33,6 +33,13 @@ class Console {
 
   // Sends one line and waits for a value prompt: key, value, "-->". The value text is
   // converted leniently (no digits gives 0); ValueText() keeps the text as it came.
+  //
+  // A line typed at a value prompt (the last exchange ended at one) other than "." is a value
+  // the console stores into the word it shows. So it is typed only while that prompt is the
+  // last thing the console said: nothing after its marker, and nothing arriving while the line
+  // is typed but the echo of the characters typed so far. Otherwise the characters typed are
+  // erased, the edit is ended with "." and the exchange fails, so that no word is written but
+  // the one whose prompt was read.
   bool ReadConsoleValue(std::string_view command, std::string_view key, double& value);
   const std::string& ValueText() const { return valueText_; }
 
@@ -41,7 +48,8 @@ class Console {
   std::size_t CharactersReceived() const { return received_; }
 
  private:
-  bool SendLine(std::string_view command);
+  bool SendLine(std::string_view command, std::string& arrived);
+  bool OnlyEcho(std::string_view typed, std::string& arrived);
   void Pause(std::chrono::microseconds length);
   bool TimeUp(std::chrono::microseconds start) const;
   bool ReceiveInto(std::string& buffer);
@@ -50,6 +58,8 @@ class Console {
   int timeoutMs_;
   std::string reply_;
   std::string valueText_;
+  bool atValuePrompt_ = false;
+  std::string afterPrompt_;  // what followed the marker of that value prompt
   std::size_t sent_ = 0;
   std::size_t received_ = 0;
 };

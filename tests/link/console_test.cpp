@@ -121,6 +121,27 @@ TEST_F(ConsoleTest, ReadConsoleValueFailsWithoutItsKey) {
   EXPECT_FALSE(console.ReadConsoleValue("el 36", "Long(40)=", value));
 }
 
+// A console that goes on by itself after a value prompt (a stray line end, a repeated
+// prompt): no value is typed once it has, what was typed is erased and the edit ended.
+TEST_F(ConsoleTest, NothingIsTypedAtAValuePromptOnceTheConsoleWentOn) {
+  for (std::chrono::microseconds late : {0us, 1000us}) {
+    SCOPED_TRACE(late.count());
+    port.lines.clear();
+    port.answer = [late](const std::string& line) {
+      if (line != "el 44") return Chunks{{0us, line + "\r\n"}, {1ms, "[EEPROM:]"}};
+      return Chunks{{2ms, "Long(44)=28573804-->"}, {2ms + late, "\r\nLong(48)=7-->"}};
+    };
+    double value = 0;
+    ASSERT_TRUE(console.ReadConsoleValue("el 44", "Long(44)=", value));
+    EXPECT_FALSE(console.ReadConsoleValue("28573804", "Long(48)=", value));
+    ASSERT_EQ(port.lines.size(), 2u);
+    std::string erased;  // the last line as the console takes it
+    for (char c : port.lines[1]) c == '\b' ? erased.pop_back() : erased.push_back(c);
+    EXPECT_EQ(erased, ".");
+    EXPECT_EQ(port.lines[1] == ".", late == 0us);  // later, what was typed is erased first
+  }
+}
+
 TEST_F(ConsoleTest, EndlessTalkIsBoundedAndEndedByTheWindow) {
   std::string binary(997, '\0');
   for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 37);
