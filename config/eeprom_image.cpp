@@ -180,6 +180,9 @@ void DecodeBlock0Objects(ParaDef& rec, const std::vector<uint32_t>& words) {
     obj.Length = static_cast<int>(Low(span));
     if (obj.Kind < 6)
       rec.ModuleIOSize[obj.Kind] += IOSizeOf(obj.Kind, obj.Length);  // others add nothing
+    // No window accepts such a length, and the PDO layout counts at most 32767, so a download
+    // would write count words that disagree with it: the stored data is taken as faulty.
+    if (obj.Length > 32767) rec.EepromDataError = true;
   }
 
   // The count words: bytes of digital data and registers of analog data per direction.

@@ -294,16 +294,21 @@ TEST(Block0Decode, ObjectTotalsPerKindAndCountWordChecks) {
   EXPECT_EQ(rec.RxAnalogBytes, 5);  // registers, as stored
   EXPECT_EQ(rec.TxAnalogBytes, 2);
 
-  // Any one of the four counts off by one is a data error.
-  const std::pair<int, uint32_t> mismatches[] = {
-      {27, Word(4, 5)}, {27, Word(3, 4)}, {28, Word(3, 2)}, {28, Word(4, 3)}};
-  for (auto [index, value] : mismatches) {
+  // Any one of the four counts off by one is a data error, and so is a length of 32768 or
+  // more (here 4096 bytes of Read DI) even when the counts agree with it.
+  const std::vector<std::pair<int, uint32_t>> mismatches[] = {
+      {{27, Word(4, 5)}},
+      {{27, Word(3, 4)}},
+      {{28, Word(3, 2)}},
+      {{28, Word(4, 3)}},
+      {{14, Word(1, 32768)}, {28, Word(4099, 2)}}};
+  for (const auto& changes : mismatches) {
     auto bad = w;
-    bad[index] = value;
+    for (auto [index, value] : changes) bad[index] = value;
     ParaDef r = ConnectRecord();
     DecodeBlock0Header(r, bad, AppSelection::CANopen);
     DecodeBlock0Objects(r, bad);
-    EXPECT_TRUE(r.EepromDataError) << index << " " << std::hex << value;
+    EXPECT_TRUE(r.EepromDataError) << changes[0].first << " " << std::hex << changes[0].second;
   }
 }
 
