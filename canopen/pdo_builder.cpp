@@ -51,8 +51,9 @@ long long SlotAddress(const ParaDef& rec, int slot) {
   return value > 0 ? value : 0;
 }
 
+// Kinds outside 0..5 have no place in any PDO and are left out (-1 in a kind list means none).
 bool Takes(const int (&kinds)[2], int kind) {
-  return kind == kinds[0] || kind == kinds[1];
+  return kind >= 0 && kind <= 5 && (kind == kinds[0] || kind == kinds[1]);
 }
 
 // The length as the module stores it: a 16-bit count. Larger values never come from the

@@ -3,6 +3,8 @@
 
 #include "canopen/eds_writer.h"
 #include "canopen/pdo_builder.h"
+#include "cli/apply_config.h"
+#include "cli/cli_observer.h"
 #include "cli/commands.h"
 #include "cli/record_json.h"
 #include "cli/text_file.h"
@@ -54,6 +56,9 @@ int RunEds(const Args& args) {
     Fail("The configuration file " + configPath + " is refused: " + error);
     return 1;
   }
+  // The values pass the checks of `write` and the windows, with their messages.
+  CliObserver observer;
+  if (!ApplyConfigFile(rec, file, observer)) return 1;
   // The file describes what a download of its objects would leave in the module: the
   // object table was rewritten, so the file describes node guarding.
   rec.AppObjectsUnchanged = false;
