@@ -97,9 +97,9 @@ void RememberWrittenObjects(ParaDef& rec) {
 
 bool RunDialogue(ParaDef& rec, Console& console, const ConsoleEnv& env) {
   // Get the console to its command prompt from wherever it was left.
-  console.SendCommand("/q", "]");
-  console.SendCommand("exit", ">");
-  console.SendCommand(".", "[EEPROM:]");
+  console.TryCommand("/q", "]");
+  console.TryCommand("exit", ">");
+  console.TryCommand(".", "[EEPROM:]");
   if (!console.SendCommand("exit", ">")) return false;
   if (!console.SendCommand("use eeprom", "[EEPROM:]")) return false;
   env.pump();

@@ -43,6 +43,10 @@ class ConnectDialogue {
     rec_.ConsoleReply = console_.Reply();
     return ok;
   }
+  // A line whose reply is not checked.
+  void Try(std::string_view command, std::string_view expected) {
+    console_.TryCommand(command, expected);
+  }
   void MustSend(std::string_view command, std::string_view expected) {
     if (!Send(command, expected)) throw ExchangeFailed{};
   }
@@ -113,9 +117,9 @@ int ReadModule(ParaDef& rec, ConnectDialogue& dialogue, AppSelection selected,
                ConnectObserver& observer) {
   // Bring the console to its prompt from wherever it was left: command level, the EEPROM
   // tool or the middle of a word edit.
-  for (int i = 0; i < 3; ++i) dialogue.Send("", ">");
-  dialogue.Send("/q", ">");
-  dialogue.Send(".", "[EEPROM:]");
+  for (int i = 0; i < 3; ++i) dialogue.Try("", ">");
+  dialogue.Try("/q", ">");
+  dialogue.Try(".", "[EEPROM:]");
   dialogue.MustSend("exit", ">");
 
   const std::string prompt = Trim(rec.ConsoleReply);

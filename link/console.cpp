@@ -27,6 +27,12 @@ void AppendBounded(std::string& buffer, std::string_view chunk) {
   buffer.append(chunk);
 }
 
+// Whether a reply ends with a prompt of the console: the controller's "5160QT>", a value
+// prompt's "-->" or the EEPROM tool's "[EEPROM:]".
+bool EndsAtPrompt(std::string_view reply) {
+  return reply.ends_with('>') || reply.ends_with("[EEPROM:]");
+}
+
 }  // namespace
 
 Console::Console(SerialPort& port, ConsoleEnv env, int timeoutMs)
@@ -101,18 +107,32 @@ bool Console::SendLine(std::string_view command, std::string& arrived) {
 }
 
 bool Console::SendCommand(std::string_view command, std::string_view expected) {
+  return Exchange(command, expected, false);
+}
+
+void Console::TryCommand(std::string_view command, std::string_view expected) {
+  Exchange(command, expected, true);
+}
+
+bool Console::Exchange(std::string_view command, std::string_view expected, bool untilAnyPrompt) {
   std::string arrived;
   if (!SendLine(command, arrived)) return false;
   reply_.clear();
   AppendBounded(reply_, Trim(arrived));
   const auto start = env_.now();
+  auto lastArrival = start;
   std::size_t at = std::string::npos;
   for (;;) {
     if (TimeUp(start)) return false;
-    if (ReceiveInto(reply_)) continue;
+    if (ReceiveInto(reply_)) {
+      lastArrival = env_.now();
+      continue;
+    }
     // The reply is searched only once nothing more is waiting, so that a reply arriving in
     // several pieces is collected first. An empty expected text never matches.
     if (!expected.empty() && (at = reply_.find(expected)) != std::string::npos) break;
+    if (untilAnyPrompt && EndsAtPrompt(reply_) && env_.now() - lastArrival >= kSettleTime)
+      return false;
     env_.pump();
   }
   reply_.resize(at);

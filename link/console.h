@@ -22,6 +22,11 @@ namespace q4410 {
 // in 50 lines, so the pauses cost about 0.2 s; even 600 characters stay under 0.5 s.
 inline constexpr std::chrono::microseconds kCharacterPause{500};
 
+// Quiet time after which a prompt counts as the last thing the console said, where a reply is
+// not checked: about six character times at 115200 baud. A console that answers does so within
+// a character time or two of the line that asked.
+inline constexpr std::chrono::microseconds kSettleTime{500};
+
 class Console {
  public:
   Console(SerialPort& port, ConsoleEnv env, int timeoutMs = kConsoleTimeoutMs);
@@ -30,6 +35,13 @@ class Console {
   // that came before it.
   bool SendCommand(std::string_view command, std::string_view expected);
   const std::string& Reply() const { return reply_; }
+
+  // Sends a line whose reply is not checked (the lines that bring the console to a known state
+  // from wherever it was left). It ends as SendCommand does when `expected` arrives, and also
+  // once any prompt of the console (the controller's ">", "[EEPROM:]", a value prompt's "-->")
+  // ends what arrived and nothing more follows for kSettleTime; a silent console still takes
+  // the whole reply window.
+  void TryCommand(std::string_view command, std::string_view expected);
 
   // Sends one line and waits for a value prompt: key, value, "-->". The value text is
   // converted leniently (no digits gives 0); ValueText() keeps the text as it came.
@@ -48,6 +60,7 @@ class Console {
   std::size_t CharactersReceived() const { return received_; }
 
  private:
+  bool Exchange(std::string_view command, std::string_view expected, bool untilAnyPrompt);
   bool SendLine(std::string_view command, std::string& arrived);
   bool OnlyEcho(std::string_view typed, std::string& arrived);
   void Pause(std::chrono::microseconds length);
