@@ -38,14 +38,6 @@ bool EndsAtPrompt(std::string_view reply) {
 Console::Console(SerialPort& port, ConsoleEnv env, int timeoutMs)
     : port_(port), env_(std::move(env)), timeoutMs_(timeoutMs) {}
 
-// Lets the event loop run until `length` has passed (at least once).
-void Console::Pause(std::chrono::microseconds length) {
-  const auto start = env_.now();
-  do {
-    env_.pump();
-  } while (env_.now() - start < length);
-}
-
 bool Console::TimeUp(std::chrono::microseconds start) const {
   return env_.now() - start >= std::chrono::milliseconds(timeoutMs_);
 }
@@ -60,21 +52,29 @@ bool Console::ReceiveInto(std::string& buffer) {
   return true;
 }
 
-// What arrived while a value was typed, read into `arrived`: true while it is no more than the
-// echo of the characters typed so far (a console that does not echo sends nothing).
-bool Console::OnlyEcho(std::string_view typed, std::string& arrived) {
-  if (port_.BytesWaitingIn() > 0) {
-    const std::string chunk = port_.ReadAll();
-    received_ += chunk.size();
-    AppendBounded(arrived, chunk);
-  }
-  return typed.starts_with(arrived);
+// Reads what has arrived, as it came, onto `arrived`.
+void Console::Receive(std::string& arrived) {
+  if (port_.BytesWaitingIn() == 0) return;
+  const std::string chunk = port_.ReadAll();
+  received_ += chunk.size();
+  AppendBounded(arrived, chunk);
+}
+
+// The pause after a character typed: the event loop runs until something more has arrived
+// (the echo), at most kCharacterPause.
+void Console::PauseForEcho(std::string& arrived) {
+  const auto start = env_.now();
+  const std::size_t before = arrived.size();
+  do {
+    env_.pump();
+    Receive(arrived);
+  } while (arrived.size() == before && env_.now() - start < kCharacterPause);
 }
 
 // Types one line: the characters one at a time with a pause after each, a carriage return, a
-// short wait for the output to leave, the pause again. Input from before the line is stale and
-// discarded, except at a value prompt, where the console must stay quiet (see
-// ReadConsoleValue); `arrived` gets what came while typing there.
+// short wait for the output to leave, the pause again; `arrived` gets what came meanwhile.
+// Input from before the line is stale and discarded, except at a value prompt, where the
+// console must say nothing but the echo of what is typed (see ReadConsoleValue).
 bool Console::SendLine(std::string_view command, std::string& arrived) {
   const bool atValuePrompt = std::exchange(atValuePrompt_, false) && command != ".";
   arrived = std::exchange(afterPrompt_, {});
@@ -83,18 +83,21 @@ bool Console::SendLine(std::string_view command, std::string& arrived) {
     if (port_.BytesWaitingIn() > 0) received_ += port_.ReadAll().size();
   }
   std::string typed;
-  for (char c : command) {
-    if (atValuePrompt && !OnlyEcho(typed, arrived)) break;
-    port_.Write(std::string_view(&c, 1));
+  for (std::size_t i = 0; i <= command.size(); ++i) {
+    if (atValuePrompt) {
+      Receive(arrived);
+      if (!typed.starts_with(arrived)) {
+        // The console has moved on: what was typed is erased and the edit ended, so that the
+        // word the console shows now is left as it is.
+        SendCommand(std::string(typed.size(), '\b') + ".", "[EEPROM:]");
+        return false;
+      }
+    }
+    if (i == command.size()) break;
+    port_.Write(command.substr(i, 1));
     ++sent_;
-    typed += c;
-    Pause(kCharacterPause);
-  }
-  if (atValuePrompt && (typed.size() < command.size() || !OnlyEcho(typed, arrived))) {
-    // The console has moved on: what was typed is erased and the edit ended, so that the word
-    // the console shows now is left as it is.
-    SendCommand(std::string(typed.size(), '\b') + ".", "[EEPROM:]");
-    return false;
+    typed += command[i];
+    PauseForEcho(arrived);
   }
   port_.Write("\r");
   ++sent_;
@@ -102,7 +105,7 @@ bool Console::SendLine(std::string_view command, std::string& arrived) {
     if (port_.BytesWaitingOut() > 0) env_.pump();
   }
   if (port_.BytesWaitingOut() > 0) return false;
-  Pause(kCharacterPause);
+  PauseForEcho(arrived);
   return true;
 }
 

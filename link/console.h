@@ -14,12 +14,12 @@ namespace q4410 {
 
 // Pause after every character typed and after the carriage return. At 115200 baud a
 // character takes 86.8 us on the line, and the module's console echoes it from its receive
-// interrupt, which keeps its transmitter busy for another 86.8 us. The next character should
-// not arrive while that echo is still going out, or a console with a one-character receive
-// register may lose it: 0.5 ms covers those two character times with room for the module's
-// interrupt latency and for the PC's scheduling jitter (with a pump that sleeps 100 us a
-// pause lasts about 0.65 ms). A connect to a configured module types about 220 characters
-// in 50 lines, so the pauses cost about 0.2 s; even 600 characters stay under 0.5 s.
+// interrupt. The next character is typed once the echo of the last one has come back, which
+// shows the console has taken it, and at the latest after kCharacterPause: for a console that
+// does not echo, or a line (a USB adapter) that holds the echo back for a millisecond or more.
+// 0.5 ms covers the character and its echo with room for the module's interrupt latency. A
+// connect to a configured module types about 220 characters in 50 lines, so even without
+// echoes the pauses cost about 0.15 s.
 inline constexpr std::chrono::microseconds kCharacterPause{500};
 
 // Quiet time after which a prompt counts as the last thing the console said, where a reply is
@@ -62,8 +62,8 @@ class Console {
  private:
   bool Exchange(std::string_view command, std::string_view expected, bool untilAnyPrompt);
   bool SendLine(std::string_view command, std::string& arrived);
-  bool OnlyEcho(std::string_view typed, std::string& arrived);
-  void Pause(std::chrono::microseconds length);
+  void PauseForEcho(std::string& arrived);
+  void Receive(std::string& arrived);
   bool TimeUp(std::chrono::microseconds start) const;
   bool ReceiveInto(std::string& buffer);
   SerialPort& port_;

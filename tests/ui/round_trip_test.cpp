@@ -143,12 +143,14 @@ TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefused) {
   ui::COPEDS_F* eds = s().windows.edsWindow();
   bool busyWhenPressedAgain = false;
   bool secondReturnedAtOnce = false;
-  QTimer::singleShot(100, [&] {
-    busyWhenPressedAgain = s().rec.LinkBusy;
+  QTimer whileBusy;  // acts once, at the first turn of the event loop inside the download
+  QObject::connect(&whileBusy, &QTimer::timeout, [&] {
+    if (busyWhenPressedAgain || !(busyWhenPressedAgain = s().rec.LinkBusy)) return;
     eds->Finish();  // what a second release over the button would run
     secondReturnedAtOnce = s().rec.LinkBusy;
     eds->close();
   });
+  whileBusy.start(1);
   ReleaseMouseOnFinish();
   MainWindowSession::FlushUnloads();
 
