@@ -32,7 +32,7 @@ std::string EdsDirectory(const StartOptions& options) {
 }  // namespace
 
 Application::Application(const StartOptions& options)
-    : session_{rec_, port_, boxes_, ui::WindowConsoleEnv(), EdsDirectory(options), options.ports},
+    : session_{rec_, {port_, ui::WindowConsoleEnv()}, boxes_, EdsDirectory(options), options.ports},
       windows_(session_) {}
 
 int Application::Run() {

@@ -143,12 +143,12 @@ int main(int argc, char** argv) {
   Figures connects, downloads;
   for (int run = 0; run < runs; ++run) {
     q4410::ParaDef rec;
-    rec.ComPorts = {simulator.DevicePath()};
     PumpWatch watch;
+    q4410::Link link{port, watch.Env()};
     const auto sent0 = port.sent, received0 = port.received;
     auto start = Clock::now();
-    if (q4410::RunConnect(rec, port, {simulator.DevicePath(), q4410::AppSelection::CANopen},
-                          watch.Env(), observer) != q4410::ConnectResult::Connected)
+    if (q4410::RunConnect(rec, link, {simulator.DevicePath(), q4410::AppSelection::CANopen},
+                          observer) != q4410::ConnectResult::Connected)
       return 1;
     connects.ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     connects.sent += port.sent - sent0;
@@ -161,12 +161,11 @@ int main(int argc, char** argv) {
     rec.AppObjectsUnchanged = false;
     q4410::BuildPdoMapping(rec);
     PumpWatch downloadWatch;
+    link.env = downloadWatch.Env();
     const auto sent1 = port.sent, received1 = port.received;
     start = Clock::now();
     q4410::DownloadRequest request{simulator.DevicePath(), dir.string(), q4410::NowLocal()};
-    if (q4410::RunDownload(rec, port, request, downloadWatch.Env(), observer) !=
-        q4410::DownloadResult::Done)
-      return 1;
+    if (q4410::RunDownload(rec, link, request, observer) != q4410::DownloadResult::Done) return 1;
     downloads.ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     downloads.sent += port.sent - sent1;
     downloads.received += port.received - received1;

@@ -1,6 +1,7 @@
 #include "canopen/download_procedure.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "canopen/eds_writer.h"
 #include "config/eeprom_image.h"
@@ -23,9 +24,9 @@ std::string Key(long offset) {
 }
 
 // Back to idle after a failed attempt: port closed, link free; the face re-enables its buttons.
-void ProcessError(ParaDef& rec, SerialPort& port) {
-  if (port.IsOpen()) port.Close();
-  rec.LinkBusy = false;
+void ProcessError(Link& link) {
+  if (link.port.IsOpen()) link.port.Close();
+  link.LinkBusy = false;
 }
 
 // Fresh images with the words the download writes; time stamp from the clock.
@@ -48,12 +49,11 @@ void BuildImages(ParaDef& rec, const LocalTime& clock) {
   rec.EdsFlag = 1;
 }
 
-bool OpenPort(ParaDef& rec, SerialPort& port, const std::string& label,
-              DialogueObserver& observer) {
-  if (port.IsOpen()) return true;
-  const OpenResult opened = port.Open(label);
+bool OpenPort(Link& link, const std::string& label, DialogueObserver& observer) {
+  if (link.port.IsOpen()) return true;
+  const OpenResult opened = link.port.Open(label);
   if (opened.ok()) {
-    port.ClearInput();
+    link.port.ClearInput();
     return true;
   }
   switch (opened.failure) {
@@ -69,14 +69,14 @@ bool OpenPort(ParaDef& rec, SerialPort& port, const std::string& label,
       observer.ShowMessage("Can't open " + label + "!", "Warning");
       break;
   }
-  ProcessError(rec, port);
+  ProcessError(link);
   return false;
 }
 
 // Writes `words` from offset `first` with the word editor: "el first", then each word's text
 // answered by the prompt of the next offset.
 bool WriteWords(Console& console, long first, const std::vector<uint32_t>& words, size_t count) {
-  double shown = 0;
+  std::optional<uint32_t> shown;
   if (!console.ReadConsoleValue("el " + Decimal(first), Key(first), shown)) return false;
   for (size_t j = 1; j <= count; ++j) {
     if (!console.ReadConsoleValue(WordText(words[j - 1]), Key(first + 4 * static_cast<long>(j)),
@@ -95,7 +95,7 @@ void RememberWrittenObjects(ParaDef& rec) {
   rec.ModuleAppObjectCount = count;
 }
 
-bool RunDialogue(ParaDef& rec, Console& console, const ConsoleEnv& env) {
+bool RunDialogue(const ParaDef& rec, Console& console, const ConsoleEnv& env) {
   // Get the console to its command prompt from wherever it was left.
   console.TryCommand("/q", "]");
   console.TryCommand("exit", ">");
@@ -106,7 +106,6 @@ bool RunDialogue(ParaDef& rec, Console& console, const ConsoleEnv& env) {
   if (!console.SendCommand("block 0", "[EEPROM:]")) return false;
   const size_t block0Words = static_cast<size_t>((rec.Block0Length + 8) / 4);
   if (!WriteWords(console, kBlock0FirstOffset, rec.Block0Image, block0Words)) return false;
-  rec.EepromBlockNo = 2;
   if (!console.SendCommand(".", "[EEPROM:]")) return false;
   if (!console.SendCommand("block 2", "[EEPROM:]")) return false;
   const size_t block2Words = static_cast<size_t>(rec.Block2Length / 4);
@@ -117,28 +116,27 @@ bool RunDialogue(ParaDef& rec, Console& console, const ConsoleEnv& env) {
 
 }  // namespace
 
-DownloadResult RunDownload(ParaDef& rec, SerialPort& port, const DownloadRequest& request,
-                           const ConsoleEnv& env, DialogueObserver& observer) {
-  if (rec.LinkBusy) return DownloadResult::Busy;
-  rec.LinkBusy = true;
-  rec.EepromBlockNo = 0;
+DownloadResult RunDownload(ParaDef& rec, Link& link, const DownloadRequest& request,
+                           DialogueObserver& observer) {
+  if (link.LinkBusy) return DownloadResult::Busy;
+  link.LinkBusy = true;
   BuildImages(rec, request.clock);
 
-  if (!OpenPort(rec, port, request.port, observer)) return DownloadResult::Failed;
+  if (!OpenPort(link, request.port, observer)) return DownloadResult::Failed;
 
-  Console console(port, env, rec.ConsoleTimeoutMs);
-  if (!RunDialogue(rec, console, env)) {
+  Console console(link.port, link.env);
+  if (!RunDialogue(rec, console, link.env)) {
     observer.ShowMessage(kTimeout, std::string(kDefaultMessageTitle));
     observer.SetStatus(kTimeout);
-    ProcessError(rec, port);
+    ProcessError(link);
     return DownloadResult::Failed;
   }
-  port.Close();
+  link.port.Close();
   RememberWrittenObjects(rec);
 
   // The module holds the configuration now; a file that cannot be written must not hide that.
   const EdsWriteResult eds = WriteEdsFile(rec, request.clock, request.edsDirectory);
-  rec.LinkBusy = false;
+  link.LinkBusy = false;
   if (!eds.ok) {
     observer.ShowMessage("The module is configured, but the EDS file " + eds.path +
                              " could not be written: " + eds.error,

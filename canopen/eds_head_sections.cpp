@@ -77,9 +77,10 @@ void DeviceInfoSection(Lines& out, const ParaDef& rec) {
   out.Line(rec.ModulePrompt.find("QT") != std::string::npos
                ? "OrderCode=VELDAN CANOpen/ModBus RTU Gateway"
                : "OrderCode=VLDN CANOpen/ModBus RTU Gateway");
-  for (int code = static_cast<int>(kCanopenBaudKbps.size()) - 1; code >= 0; --code)
-    out.Line("BaudRate_" + Decimal(kCanopenBaudKbps[code]) +
-             (code == rec.CanBaudCode ? "=1" : "=0"));
+  for (int code = static_cast<int>(kCanopenBaudEntries.size()) - 1; code >= 0; --code) {
+    const auto kbps = static_cast<long long>(NumericValue(kCanopenBaudEntries[code]));
+    out.Line("BaudRate_" + Decimal(kbps) + (code == rec.CanBaudCode ? "=1" : "=0"));
+  }
   for (const char* line : {"SimpleBootUpSlave=1", "SimpleBootUpMaster=0", "Granularity=8",
                            "DynamicChannelsSupported=0", "GroupMessaging=0", "NrOfRxPdo=32",
                            "NrOfTxPdo=32", "LSS_Supported=0"})

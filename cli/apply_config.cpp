@@ -3,6 +3,7 @@
 #include "config/app_object_table.h"
 #include "config/lists.h"
 #include "config/numbers.h"
+#include "config/object_kinds.h"
 #include "config/settings_rules.h"
 
 namespace q4410::cli {
@@ -87,7 +88,7 @@ bool ApplyObjects(ParaDef& rec, const ConfigFile& file, DialogueObserver& observ
   if (file.hasAppObjects) {
     while (rec.AppObjectCount > 0) DeleteAppObject(rec, rec.AppObjectCount - 1);
     for (const AppObject& object : file.appObjects) {
-      if (!InList(object.Kind, kKindEntries.size()))
+      if (!KindOf(object.Kind))
         return Refuse(observer, "Kind " + Decimal(object.Kind) + " is not an object kind (0-5)");
       const AppObjectFields fields{object.DevAddr, object.Kind, Decimal(object.Start),
                                    Decimal(object.Length)};

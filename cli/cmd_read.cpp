@@ -38,9 +38,9 @@ int RunRead(const Args& args) {
 
   ParaDef rec;
   QtSerialPort port;
+  Link link{port, PlainConsoleEnv()};
   CliObserver observer;
-  if (RunConnect(rec, port, request, PlainConsoleEnv(), observer) != ConnectResult::Connected)
-    return 1;
+  if (RunConnect(rec, link, request, observer) != ConnectResult::Connected) return 1;
   if (json)
     std::cout << RecordToJson(rec, true) << std::flush;
   else

@@ -47,17 +47,15 @@ int RunWrite(const Args& args) {
   }
 
   ParaDef rec;
-  rec.ComPorts = {device};
   QtSerialPort port;
-  const ConsoleEnv env = PlainConsoleEnv();
-  if (RunConnect(rec, port, {device, AppSelection::CANopen}, env, observer) !=
-      ConnectResult::Connected)
+  Link link{port, PlainConsoleEnv()};
+  if (RunConnect(rec, link, {device, AppSelection::CANopen}, observer) != ConnectResult::Connected)
     return 1;
   if (!ApplyConfigFile(rec, file, observer)) return 1;  // nothing has been written
 
   BuildPdoMapping(rec);
   const DownloadRequest request{device, edsDir, NowLocal()};
-  if (RunDownload(rec, port, request, env, observer) != DownloadResult::Done) return 1;
+  if (RunDownload(rec, link, request, observer) != DownloadResult::Done) return 1;
   std::cout << observer.lastStatus << ": " << edsDir << "/" << EdsFileName(rec) << std::endl;
   return 0;
 }

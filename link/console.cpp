@@ -1,6 +1,5 @@
 #include "link/console.h"
 
-#include <cmath>
 #include <utility>
 
 #include "config/numbers.h"
@@ -142,8 +141,8 @@ bool Console::Exchange(std::string_view command, std::string_view expected, bool
   return true;
 }
 
-bool Console::ReadConsoleValue(std::string_view command, std::string_view key, double& value) {
-  valueText_.clear();
+bool Console::ReadConsoleValue(std::string_view command, std::string_view key,
+                               std::optional<uint32_t>& word) {
   std::string buffer;
   if (!SendLine(command, buffer)) return false;
   buffer = Trim(buffer);
@@ -164,34 +163,29 @@ bool Console::ReadConsoleValue(std::string_view command, std::string_view key, d
   const std::size_t valueAt = keyAt + wanted.size();
   const std::size_t markerAt = text.find(kValueMarker, valueAt);
   if (markerAt == std::string::npos) return false;
-  valueText_ = text.substr(valueAt, markerAt - valueAt);
-  value = NumericValue(valueText_);
+  word = FromConsoleValue(std::string_view(text).substr(valueAt, markerAt - valueAt));
   atValuePrompt_ = true;
   afterPrompt_ = text.substr(markerAt + kValueMarker.size());
   return true;
 }
 
-std::string ToConsoleText(double word) {
-  const long long whole = std::llround(word);
-  return DefaultRendering(whole <= 2147483647LL ? whole : whole - 4294967296LL);
+std::string ToConsoleText(uint32_t word) {
+  return DefaultRendering(static_cast<int32_t>(word));
 }
 
-double FromConsoleValue(double value) {
-  return value >= 0 ? value : value + 4294967296.0;
-}
-
-bool IsConsoleWordText(std::string_view text) {
+std::optional<uint32_t> FromConsoleValue(std::string_view text) {
   const std::string trimmed = Trim(text);
   std::string_view digits = trimmed;
   const bool negative = digits.starts_with('-');
   if (negative) digits.remove_prefix(1);
-  if (digits.empty() || digits.size() > 16) return false;
+  if (digits.empty() || digits.size() > 10) return std::nullopt;
   long long magnitude = 0;
   for (char c : digits) {
-    if (c < '0' || c > '9') return false;
+    if (c < '0' || c > '9') return std::nullopt;
     magnitude = magnitude * 10 + (c - '0');
   }
-  return negative ? magnitude <= 2147483648LL : magnitude <= 2147483647LL;
+  if (magnitude > (negative ? 2147483648LL : 2147483647LL)) return std::nullopt;
+  return static_cast<uint32_t>(negative ? -magnitude : magnitude);
 }
 
 }  // namespace q4410

@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,8 +45,8 @@ class Console {
   // the whole reply window.
   void TryCommand(std::string_view command, std::string_view expected);
 
-  // Sends one line and waits for a value prompt: key, value, "-->". The value text is
-  // converted leniently (no digits gives 0); ValueText() keeps the text as it came.
+  // Sends one line and waits for a value prompt: key, value, "-->". `word` gets the value
+  // shown, or nothing when its text is not a signed 32-bit number.
   //
   // A line typed at a value prompt (the last exchange ended at one) other than "." is a value
   // the console stores into the word it shows. So it is typed only while that prompt is the
@@ -52,8 +54,8 @@ class Console {
   // is typed but the echo of the characters typed so far. Otherwise the characters typed are
   // erased, the edit is ended with "." and the exchange fails, so that no word is written but
   // the one whose prompt was read.
-  bool ReadConsoleValue(std::string_view command, std::string_view key, double& value);
-  const std::string& ValueText() const { return valueText_; }
+  bool ReadConsoleValue(std::string_view command, std::string_view key,
+                        std::optional<uint32_t>& word);
 
   // Characters written and received since construction (for measurements).
   std::size_t CharactersSent() const { return sent_; }
@@ -70,7 +72,6 @@ class Console {
   ConsoleEnv env_;
   int timeoutMs_;
   std::string reply_;
-  std::string valueText_;
   bool atValuePrompt_ = false;
   std::string afterPrompt_;  // what followed the marker of that value prompt
   std::size_t sent_ = 0;
@@ -79,12 +80,10 @@ class Console {
 
 // Unsigned word to the signed text the console takes: " 108", "-1" (default rendering,
 // so non-negative values carry a leading blank).
-std::string ToConsoleText(double word);
+std::string ToConsoleText(uint32_t word);
 
-// Signed console value to the unsigned word: -1 gives 4294967295.
-double FromConsoleValue(double value);
-
-// True when `text` (blanks at both ends ignored) is a plain signed 32-bit decimal number.
-bool IsConsoleWordText(std::string_view text);
+// The signed text the console shows (blanks at both ends ignored) to the unsigned word: "-1"
+// gives 4294967295. Nothing when the text is not a plain signed 32-bit decimal number.
+std::optional<uint32_t> FromConsoleValue(std::string_view text);
 
 }  // namespace q4410

@@ -101,7 +101,7 @@ TEST_F(RoundTrip, TypicalConfigurationGoesIntoTheModuleAndComesBack) {
   EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK");
   EXPECT_EQ(s().windows.edsWindow(), nullptr);
   EXPECT_TRUE(s().main->isVisible());
-  EXPECT_FALSE(s().rec.LinkBusy);
+  EXPECT_FALSE(s().session.link.LinkBusy);
 
   const ParaDef stored = Decoded(module());
   EXPECT_FALSE(stored.EepromDataError);
@@ -145,9 +145,9 @@ TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefused) {
   bool secondReturnedAtOnce = false;
   QTimer whileBusy;  // acts once, at the first turn of the event loop inside the download
   QObject::connect(&whileBusy, &QTimer::timeout, [&] {
-    if (busyWhenPressedAgain || !(busyWhenPressedAgain = s().rec.LinkBusy)) return;
+    if (busyWhenPressedAgain || !(busyWhenPressedAgain = s().session.link.LinkBusy)) return;
     eds->Finish();  // what a second release over the button would run
-    secondReturnedAtOnce = s().rec.LinkBusy;
+    secondReturnedAtOnce = s().session.link.LinkBusy;
     eds->close();
   });
   whileBusy.start(1);
@@ -182,7 +182,7 @@ TEST_F(RoundTripDying, ConsoleDyingAfterUseEepromLeavesTheWindowOpenWithBothButt
   EXPECT_EQ(s().Text("CommunicationState"), "Timeout");
   EXPECT_TRUE(InEds<QPushButton>("FinishButton")->isEnabled());
   EXPECT_TRUE(InEds<QPushButton>("BackButton")->isEnabled());
-  EXPECT_FALSE(s().rec.LinkBusy);
+  EXPECT_FALSE(s().session.link.LinkBusy);
   EXPECT_FALSE(
       std::filesystem::exists(std::filesystem::path(edsDir.path().toStdString()) / "COPn42.eds"));
 }

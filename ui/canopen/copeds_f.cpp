@@ -96,7 +96,7 @@ bool COPEDS_F::eventFilter(QObject* watched, QEvent* event) {
 void COPEDS_F::Finish() {
   ParaDef& rec = session_.rec;
   rec.EdsInfoText = {description_->text().toStdString(), createdBy_->text().toStdString()};
-  if (rec.LinkBusy) return;
+  if (session_.link.LinkBusy) return;
 
   DownloadRequest request;
   request.port = session_.flow ? session_.flow->SelectedPort() : std::string();
@@ -106,7 +106,7 @@ void COPEDS_F::Finish() {
   finish_->setEnabled(false);
   back_->setEnabled(false);
   WindowDownloadObserver observer(session_, this);
-  const DownloadResult result = RunDownload(rec, session_.port, request, session_.env, observer);
+  const DownloadResult result = RunDownload(rec, session_.link, request, observer);
   switch (result) {
     case DownloadResult::Busy:
       return;
@@ -125,8 +125,8 @@ void COPEDS_F::Finish() {
 }
 
 void COPEDS_F::ProcessError() {
-  if (session_.port.IsOpen()) session_.port.Close();
-  session_.rec.LinkBusy = false;
+  if (session_.link.port.IsOpen()) session_.link.port.Close();
+  session_.link.LinkBusy = false;
   back_->setEnabled(true);
   finish_->setEnabled(true);
 }
@@ -137,7 +137,7 @@ void COPEDS_F::Back() {
 }
 
 void COPEDS_F::closeEvent(QCloseEvent* event) {
-  if (session_.rec.LinkBusy) {
+  if (session_.link.LinkBusy) {
     session_.boxes.Show(this, "Module is not be save finish !", std::string(kDefaultMessageTitle));
     event->ignore();
     return;

@@ -1,13 +1,13 @@
-// What every window is handed: the one configuration record, the serial port, the message
-// boxes, the console's clock and event pump, where the EDS file goes, and the window flow.
+// What every window is handed: the one configuration record, the link to the module (serial
+// port, the console's clock and event pump, busy flag, ports found), the message boxes, where
+// the EDS file goes, and the window flow.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "config/para_def.h"
-#include "link/console_env.h"
-#include "link/serial_port.h"
+#include "link/link.h"
 #include "ui/common/message_boxes.h"
 #include "ui/common/window_flow.h"
 
@@ -17,9 +17,8 @@ namespace q4410::ui {
 
 struct Session {
   ParaDef& rec;
-  SerialPort& port;
+  Link link;
   MessageBoxes& boxes;
-  ConsoleEnv env;
   std::string edsDirectory;             // the program's directory unless told otherwise
   std::vector<std::string> extraPorts;  // --port devices, listed first
   WindowFlow* flow = nullptr;

@@ -91,25 +91,16 @@ void Main_F::Load() {
   ParaDef& rec = session_.rec;
   selectedPortButton_ = 3;
   ApplicationSelect_Click(0);
-  rec.EepromDataError = false;
+  ApplyStartUpState(rec);
   moduleConnected_ = false;
-  rec.LinkBusy = false;
-  rec.EepromBlockNo = 0;
-  rec.EdsFlag = 0;
-  rec.BaudRateText = {"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
-  rec.RxPdoLast = 0;
-  rec.TxPdoLast = 0;
   ResetWindowLayout();
-  rec.ConsoleTimeoutMs = kConsoleTimeoutMs;
-  rec.CanBaudCode = 0;
-  rec.NodeId = 1;
-  rec.AppKind = 0;
   module_.FirmwareVer->clear();
   link_.CommunicationState->clear();
-  rec.ComPorts = ScanPorts(session_.extraPorts);
+  std::vector<std::string>& ports = session_.link.ComPorts;
+  ports = ScanPorts(session_.extraPorts);
   link_.ComPort->clear();
-  for (const std::string& label : rec.ComPorts) link_.ComPort->addItem(QtText(label));
-  link_.ComPort->setCurrentIndex(rec.ComPorts.empty() ? -1 : 0);
+  for (const std::string& label : ports) link_.ComPort->addItem(QtText(label));
+  link_.ComPort->setCurrentIndex(ports.empty() ? -1 : 0);
   adjustSize();
   CentreOnScreen(this);
 }
@@ -133,9 +124,9 @@ void Main_F::ResetWindowLayout() {
 }
 
 void Main_F::ReleaseSerialLink() {
-  if (session_.port.IsOpen()) session_.port.Close();
+  if (session_.link.port.IsOpen()) session_.link.port.Close();
   SetLinkControlsEnabled(true);
-  session_.rec.LinkBusy = false;
+  session_.link.LinkBusy = false;
   connecting_ = false;
   link_.ConnectProgress->hide();
 }
@@ -220,16 +211,16 @@ void Main_F::About_Click() {
 
 void Main_F::Connect_Click() {
   SetStatusBold(false);
-  ParaDef& rec = session_.rec;
-  if (rec.LinkBusy) return;
+  Link& link = session_.link;
+  if (link.LinkBusy) return;
   const int index = link_.ComPort->currentIndex();
-  if (index < 0 || index >= static_cast<int>(rec.ComPorts.size())) {
+  if (index < 0 || index >= static_cast<int>(link.ComPorts.size())) {
     session_.boxes.Show(this, "No serial port found!", "Error");
     return;
   }
-  const ConnectRequest request{rec.ComPorts[index], SelectedApp(can_)};
+  const ConnectRequest request{link.ComPorts[index], SelectedApp(can_)};
   MainConnectObserver observer(*this);
-  const ConnectResult result = RunConnect(rec, session_.port, request, session_.env, observer);
+  const ConnectResult result = RunConnect(session_.rec, link, request, observer);
   if (connecting_) ReleaseSerialLink();  // a dialogue that ended without saying how
   if (result == ConnectResult::Connected) ComButton_MouseDown(0);
 }
@@ -267,7 +258,7 @@ void Main_F::ModuleShown(int controllerKind) {
   SetLinkControlsEnabled(true);
   CreateMBDevice_->setEnabled(true);
   moduleConnected_ = true;
-  session_.rec.LinkBusy = false;
+  session_.link.LinkBusy = false;
   link_.ConnectProgress->setValue(link_.ConnectProgress->maximum());
   link_.ConnectProgress->hide();
   connecting_ = false;
@@ -291,7 +282,7 @@ void Main_F::SetLinkControlsEnabled(bool enabled) {
 
 void Main_F::closeEvent(QCloseEvent* event) {
   ParaDef& rec = session_.rec;
-  if (rec.LinkBusy) {
+  if (session_.link.LinkBusy) {
     session_.boxes.Show(this, "Module is connecting now!", "Error");
     event->ignore();
     return;
