@@ -76,6 +76,20 @@ TEST_F(ConsoleTest, EmptyExpectedTextNeverMatches) {
   EXPECT_EQ(console.Reply(), "\r\n5160QT>");
 }
 
+TEST_F(ConsoleTest, ALineWhoseReplyIsIgnoredEndsOnceAnyPromptHasSettled) {
+  const std::pair<const char*, bool> cases[] = {{"5160QT>", true},
+                                                {"[EEPROM:]", true},
+                                                {"Long(48)=7-->", true},
+                                                {"Unknown command\r\n", false},
+                                                {"", false}};
+  for (auto [reply, early] : cases) {
+    AnswerWith(reply);
+    const auto start = clock.now;
+    console.TryCommand(".", "[EEPROM:]");
+    EXPECT_EQ(clock.now - start < 10ms, early) << reply;
+  }
+}
+
 TEST_F(ConsoleTest, OutputThatDoesNotDrainFailsAtOnce) {
   AnswerWith("5160QT>");
   port.stuckOut = 1;
