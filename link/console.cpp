@@ -51,61 +51,44 @@ bool Console::ReceiveInto(std::string& buffer) {
   return true;
 }
 
-// Reads what has arrived, as it came, onto `arrived`.
-void Console::Receive(std::string& arrived) {
-  if (port_.BytesWaitingIn() == 0) return;
-  const std::string chunk = port_.ReadAll();
-  received_ += chunk.size();
-  AppendBounded(arrived, chunk);
-}
-
-// The pause after a character typed: the event loop runs until something more has arrived
-// (the echo), at most kCharacterPause.
-void Console::PauseForEcho(std::string& arrived) {
+// The pause after a character typed: the event loop runs until more input is waiting than
+// `waiting` (its echo has come back), at most kCharacterPause. Nothing is read here, so what
+// the console says reaches the reply in the pieces it came in.
+void Console::PauseForEcho(std::size_t waiting) {
   const auto start = env_.now();
-  const std::size_t before = arrived.size();
   do {
     env_.pump();
-    Receive(arrived);
-  } while (arrived.size() == before && env_.now() - start < kCharacterPause);
+  } while (port_.BytesWaitingIn() <= waiting && env_.now() - start < kCharacterPause);
 }
 
 // Types one line: the characters one at a time with a pause after each, a carriage return, a
-// short wait for the output to leave, the pause again; `arrived` gets what came meanwhile.
-// Input from before the line is stale and discarded, except at a value prompt, where the
-// console must say nothing but the echo of what is typed (see ReadConsoleValue).
-bool Console::SendLine(std::string_view command, std::string& arrived) {
+// short wait for the output to leave, the pause again. Input from before the line is stale
+// and discarded, except at a value prompt: there nothing may have followed the prompt, and
+// while the value is typed no more than its echo may arrive (see ReadConsoleValue).
+bool Console::SendLine(std::string_view command) {
   const bool atValuePrompt = std::exchange(atValuePrompt_, false) && command != ".";
-  arrived = std::exchange(afterPrompt_, {});
-  if (!atValuePrompt) {
-    arrived.clear();
-    if (port_.BytesWaitingIn() > 0) received_ += port_.ReadAll().size();
-  }
-  std::string typed;
-  for (std::size_t i = 0; i <= command.size(); ++i) {
-    if (atValuePrompt) {
-      Receive(arrived);
-      if (!typed.starts_with(arrived)) {
-        // The console has moved on: what was typed is erased and the edit ended, so that the
-        // word the console shows now is left as it is.
-        SendCommand(std::string(typed.size(), '\b') + ".", "[EEPROM:]");
-        return false;
-      }
+  const bool promptWasLast = std::exchange(afterPrompt_, {}).empty();
+  if (!atValuePrompt && port_.BytesWaitingIn() > 0) received_ += port_.ReadAll().size();
+  for (std::size_t typed = 0;; ++typed) {
+    const std::size_t waiting = port_.BytesWaitingIn();
+    if (atValuePrompt && (!promptWasLast || waiting > typed)) {
+      // The console has gone on: what was typed is erased and the edit ended, so that the
+      // word it shows now is left as it is.
+      SendCommand(std::string(typed, '\b') + ".", "[EEPROM:]");
+      return false;
     }
-    if (i == command.size()) break;
-    port_.Write(command.substr(i, 1));
+    const bool lineEnd = typed == command.size();
+    port_.Write(lineEnd ? std::string_view("\r") : command.substr(typed, 1));
     ++sent_;
-    typed += command[i];
-    PauseForEcho(arrived);
+    if (lineEnd) {
+      for (int check = 0; check < 10; ++check) {
+        if (port_.BytesWaitingOut() > 0) env_.pump();
+      }
+      if (port_.BytesWaitingOut() > 0) return false;
+    }
+    PauseForEcho(waiting);
+    if (lineEnd) return true;
   }
-  port_.Write("\r");
-  ++sent_;
-  for (int check = 0; check < 10; ++check) {
-    if (port_.BytesWaitingOut() > 0) env_.pump();
-  }
-  if (port_.BytesWaitingOut() > 0) return false;
-  PauseForEcho(arrived);
-  return true;
 }
 
 bool Console::SendCommand(std::string_view command, std::string_view expected) {
@@ -117,10 +100,8 @@ void Console::TryCommand(std::string_view command, std::string_view expected) {
 }
 
 bool Console::Exchange(std::string_view command, std::string_view expected, bool untilAnyPrompt) {
-  std::string arrived;
-  if (!SendLine(command, arrived)) return false;
+  if (!SendLine(command)) return false;
   reply_.clear();
-  AppendBounded(reply_, Trim(arrived));
   const auto start = env_.now();
   auto lastArrival = start;
   std::size_t at = std::string::npos;
@@ -143,9 +124,8 @@ bool Console::Exchange(std::string_view command, std::string_view expected, bool
 
 bool Console::ReadConsoleValue(std::string_view command, std::string_view key,
                                std::optional<uint32_t>& word) {
+  if (!SendLine(command)) return false;
   std::string buffer;
-  if (!SendLine(command, buffer)) return false;
-  buffer = Trim(buffer);
   const auto start = env_.now();
   for (;;) {
     if (TimeUp(start)) return false;

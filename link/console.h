@@ -63,9 +63,8 @@ class Console {
 
  private:
   bool Exchange(std::string_view command, std::string_view expected, bool untilAnyPrompt);
-  bool SendLine(std::string_view command, std::string& arrived);
-  void PauseForEcho(std::string& arrived);
-  void Receive(std::string& arrived);
+  bool SendLine(std::string_view command);
+  void PauseForEcho(std::size_t waiting);
   bool TimeUp(std::chrono::microseconds start) const;
   bool ReceiveInto(std::string& buffer);
   SerialPort& port_;
