@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <iostream>
 
+#include "app/app_icon.h"
 #include "app/application.h"
 #include "app/command_line.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   }
   QApplication qapp(argc, argv);
   QApplication::setApplicationName("q4410-config");
+  q4410::app::SetApplicationIcon();
   q4410::app::Application app(*options);
   return app.Run();
 }

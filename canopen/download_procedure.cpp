@@ -1,6 +1,7 @@
 #include "canopen/download_procedure.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "canopen/eds_writer.h"
@@ -74,14 +75,16 @@ bool OpenPort(Link& link, const std::string& label, DialogueObserver& observer) 
 }
 
 // Writes `words` from offset `first` with the word editor: "el first", then each word's text
-// answered by the prompt of the next offset.
-bool WriteWords(Console& console, long first, const std::vector<uint32_t>& words, size_t count) {
+// answered by the prompt of the next offset. `written` hears the count after each word.
+bool WriteWords(Console& console, long first, const std::vector<uint32_t>& words, size_t count,
+                const std::function<void(size_t)>& written) {
   std::optional<uint32_t> shown;
   if (!console.ReadConsoleValue("el " + Decimal(first), Key(first), shown)) return false;
   for (size_t j = 1; j <= count; ++j) {
     if (!console.ReadConsoleValue(WordText(words[j - 1]), Key(first + 4 * static_cast<long>(j)),
                                   shown))
       return false;
+    written(j);
   }
   return true;
 }
@@ -95,23 +98,34 @@ void RememberWrittenObjects(ParaDef& rec) {
   rec.ModuleAppObjectCount = count;
 }
 
-bool RunDialogue(const ParaDef& rec, Console& console, const ConsoleEnv& env) {
+// Progress 0..10: 1 in the EEPROM tool, up to 8 through block 0, 9 after block 2, 10 at the
+// prompt again.
+bool RunDialogue(const ParaDef& rec, Console& console, const ConsoleEnv& env,
+                 DialogueObserver& observer) {
   // Get the console to its command prompt from wherever it was left.
   console.TryCommand("/q", "]");
   console.TryCommand("exit", ">");
   console.TryCommand(".", "[EEPROM:]");
   if (!console.SendCommand("exit", ">")) return false;
   if (!console.SendCommand("use eeprom", "[EEPROM:]")) return false;
+  observer.Progress(1);
   env.pump();
   if (!console.SendCommand("block 0", "[EEPROM:]")) return false;
   const size_t block0Words = static_cast<size_t>((rec.Block0Length + 8) / 4);
-  if (!WriteWords(console, kBlock0FirstOffset, rec.Block0Image, block0Words)) return false;
+  const auto block0Written = [&](size_t j) {
+    observer.Progress(1 + static_cast<int>(7 * j / block0Words));
+  };
+  if (!WriteWords(console, kBlock0FirstOffset, rec.Block0Image, block0Words, block0Written))
+    return false;
   if (!console.SendCommand(".", "[EEPROM:]")) return false;
   if (!console.SendCommand("block 2", "[EEPROM:]")) return false;
   const size_t block2Words = static_cast<size_t>(rec.Block2Length / 4);
-  if (!WriteWords(console, 0, rec.Block2Image, block2Words)) return false;
+  if (!WriteWords(console, 0, rec.Block2Image, block2Words, [](size_t) {})) return false;
+  observer.Progress(9);
   if (!console.SendCommand(".", "[EEPROM:]")) return false;
-  return console.SendCommand("exit", rec.ModulePrompt);
+  if (!console.SendCommand("exit", rec.ModulePrompt)) return false;
+  observer.Progress(10);
+  return true;
 }
 
 }  // namespace
@@ -125,7 +139,7 @@ DownloadResult RunDownload(ParaDef& rec, Link& link, const DownloadRequest& requ
   if (!OpenPort(link, request.port, observer)) return DownloadResult::Failed;
 
   Console console(link.port, link.env);
-  if (!RunDialogue(rec, console, link.env)) {
+  if (!RunDialogue(rec, console, link.env, observer)) {
     observer.ShowMessage(kTimeout, std::string(kDefaultMessageTitle));
     observer.SetStatus(kTimeout);
     ProcessError(link);

@@ -14,7 +14,7 @@ class DialogueObserver {
   virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
   // The main window's status line (CommunicationState).
   virtual void SetStatus(const std::string& text) = 0;
-  // Progress of a connect, 0..10.
+  // Progress of a connect or a download, 0..10.
   virtual void Progress(int value) { (void)value; }
 };
 

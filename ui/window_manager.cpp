@@ -133,4 +133,8 @@ std::string WindowManager::SelectedPort() const {
   return index >= 0 && index < static_cast<int>(ports.size()) ? ports[index] : std::string();
 }
 
+std::string WindowManager::ConnectedPort() const {
+  return main_ ? main_->ConnectedPort() : std::string();
+}
+
 }  // namespace q4410::ui

@@ -48,6 +48,7 @@ class WindowManager : public WindowFlow {
   void UnloadAllButMain() override;
   void SetMainStatus(const std::string& text) override;
   std::string SelectedPort() const override;
+  std::string ConnectedPort() const override;
 
  private:
   Session& session_;

@@ -13,6 +13,7 @@ struct RecordedBox {
   std::string text;
   std::string title;
   bool question = false;
+  bool waits = true;  // false for a message that does not wait for OK
   bool operator==(const RecordedBox&) const = default;
 };
 
@@ -20,6 +21,10 @@ class RecordingMessageBoxes : public ui::MessageBoxes {
  public:
   void Show(QWidget*, const std::string& text, const std::string& title) override {
     boxes.push_back({text, title, false});
+  }
+  void Notify(QWidget* parent, const std::string& text, const std::string& title) override {
+    boxes.push_back({text, title, false, false});
+    if (notifyForReal) ui::QtMessageBoxes().Notify(parent, text, title);
   }
   bool AskYesNo(QWidget*, const std::string& text, const std::string& title) override {
     boxes.push_back({text, title, true});
@@ -33,6 +38,7 @@ class RecordingMessageBoxes : public ui::MessageBoxes {
   std::vector<RecordedBox> boxes;
   std::deque<bool> answers;  // Yes = true; No when empty
   int beeps = 0;
+  bool notifyForReal = false;  // also show messages that do not wait, as the program does
 };
 
 }  // namespace q4410::testing

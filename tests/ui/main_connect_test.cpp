@@ -140,20 +140,27 @@ TEST(MainConnect, SilentConsoleTimesOutAndReleasesTheLink) {
   EXPECT_FALSE(s.port.IsOpen());
   EXPECT_FALSE(s.Visible("ConnectProgress"));
   EXPECT_FALSE(s.Visible("ModulesImage"));
-  for (const char* enabled : {"Connect", "ComPort", "EixtProgram"})
+  for (const char* enabled : {"Connect", "ComPort", "EixtProgram", "CreateMBDevice"})
     EXPECT_TRUE(s.Enabled(enabled)) << enabled;
-  EXPECT_FALSE(s.Enabled("CreateMBDevice"));
   s.Click("CreateMBDevice");
   EXPECT_EQ(s.windows.editor(), nullptr);
-  EXPECT_EQ(s.Text("CommunicationState"), "Timeout");
+  EXPECT_EQ(s.Text("CommunicationState"), "Connect Q-4410C First");
 }
 
-TEST(MainConnect, PortInUseIsNamedAndNothingElseChanges) {
+// A configuration belongs to the module it was read from: a connect that fails, even before
+// the port opens, ends the connection before it, with every window that showed its data.
+TEST(MainConnect, FailedConnectAfterAGoodOneLeavesNothingToEditOrWrite) {
   ConnectedWindow w;
   ASSERT_TRUE(w.module.started());
+  Store(w.module, StoredConfiguration());
+  MainWindowSession& s = w.s;
+  s.Click("Connect");
+  ASSERT_TRUE(s.main->ModuleConnected());
+  EXPECT_EQ(s.main->ConnectedPort(), w.module.device());
+  s.windows.OpenShowModule();
+
   QtSerialPort other;
   ASSERT_TRUE(other.Open(w.module.device()).ok());
-  MainWindowSession& s = w.s;
   s.Click("Connect");
   const std::string occupied = w.module.device() + " has been occupied";
   EXPECT_EQ(s.boxes.boxes, (Boxes{{occupied, "Error", false}}));
@@ -161,7 +168,16 @@ TEST(MainConnect, PortInUseIsNamedAndNothingElseChanges) {
   EXPECT_FALSE(s.session.link.LinkBusy);
   EXPECT_TRUE(s.Enabled("Connect"));
   EXPECT_FALSE(s.main->ModuleConnected());
+  EXPECT_EQ(s.main->ConnectedPort(), "");
   EXPECT_EQ(s.main->SelectedPortButton(), 3);
+  EXPECT_EQ(s.windows.showModule(), nullptr);
+  for (const char* hidden : {"ModulesImage", "ViewerText_2", "CANNodeId", "ComButton_0"})
+    EXPECT_FALSE(s.Visible(hidden)) << hidden;
+  EXPECT_EQ(s.Text("FirmwareVer"), "");
+  s.Click("CreateMBDevice");
+  EXPECT_EQ(s.windows.editor(), nullptr);
+  EXPECT_EQ(s.Text("CommunicationState"), "Connect Q-4410C First");
+  s.FlushUnloads();
 }
 
 TEST(MainConnect, ClicksDuringAConnectChangeNothing) {
@@ -185,7 +201,8 @@ TEST(MainConnect, ClicksDuringAConnectChangeNothing) {
   ASSERT_TRUE(busyMeanwhile) << "the connect ended before the second click";
   EXPECT_FALSE(nextEnabledMeanwhile);
   EXPECT_FALSE(closedMeanwhile);
-  EXPECT_EQ(s.boxes.boxes, (Boxes{{"Module is connecting now!", "Error", false}}));
+  // The refusal does not wait for OK, so the connect goes on to the end.
+  EXPECT_EQ(s.boxes.boxes, (Boxes{{"Module is connecting now!", "Error", false, false}}));
   EXPECT_TRUE(s.main->ModuleConnected());
   EXPECT_EQ(s.Text("ViewerText_2"), "42");
   EXPECT_TRUE(s.main->isVisible());

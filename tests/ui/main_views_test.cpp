@@ -32,7 +32,11 @@ struct ViewsTest : ::testing::Test {
 };
 
 TEST_F(ViewsTest, ComViewShowsTheRecordAndMovesTheButtonsBelowIt) {
+  QCoreApplication::processEvents();
+  const int canViewHeight = s.main->height();
   PressPort(1);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(s.main->height(), canViewHeight);  // the window does not jump
   EXPECT_EQ(s.main->SelectedPortButton(), 1);
   EXPECT_TRUE(s.PortButton(1)->pressedLook());
   EXPECT_EQ(s.PortButton(1)->background(), QColor(255, 0, 0));

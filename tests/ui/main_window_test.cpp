@@ -45,9 +45,9 @@ TEST(MainWindow, LoadShowsTheNotConnectedLayout) {
   EXPECT_EQ(s.Get<QLabel>("Label1")->text(), "( Default: 200 ms )");
   EXPECT_EQ(s.Get<QLabel>("ComSetting_9")->text(), "Timeout");
   ASSERT_NE(s.main->findChild<QAction*>("ExitProgram"), nullptr);
-  EXPECT_EQ(s.main->findChild<QAction*>("ExitProgram")->text(), "Exit");
+  EXPECT_EQ(s.main->findChild<QAction*>("ExitProgram")->text(), "E&xit");
   ASSERT_NE(s.main->findChild<QAction*>("About_"), nullptr);
-  EXPECT_EQ(s.main->findChild<QAction*>("About_")->text(), "About");
+  EXPECT_EQ(s.main->findChild<QAction*>("About_")->text(), "&About");
 }
 
 TEST(MainWindow, LoadPutsTheRecordIntoItsStartUpStateAndListsThePortsGivenFirst) {
@@ -135,16 +135,6 @@ TEST(MainWindow, ExitQueryAnsweredNoKeepsEverything) {
   EXPECT_TRUE(s.rec.AppObjects.empty());
   EXPECT_EQ(s.windows.showModule(), nullptr);
   s.FlushUnloads();
-}
-
-TEST(MainWindow, ClosingWhileTheLinkIsBusyIsRefused) {
-  MainWindowSession s;
-  s.session.link.LinkBusy = true;
-  s.boxes.answers = {true};
-  EXPECT_FALSE(s.main->close());
-  EXPECT_EQ(s.boxes.boxes,
-            (std::vector<RecordedBox>{{"Module is connecting now!", "Error", false}}));
-  EXPECT_TRUE(s.main->isVisible());
 }
 
 TEST(MainWindow, AboutOpensOneModelessWindowThatClosesItself) {

@@ -181,10 +181,12 @@ TEST_F(EditorTest, DeletingTheMiddleOfThreeSelectsTheFormerThird) {
 }
 
 TEST_F(EditorTest, DeletingTheOnlyObjectLeavesEraseAsTheWayBack) {
-  s_->SetModuleObjects({{"1", 0, 1, 8}});
+  s_->SetModuleObjects({{"1", 3, 1, 8}});
   Open();
   Click("DeleteApp");
   EXPECT_TRUE(Instances().isEmpty());
+  EXPECT_EQ(Text("MB_ID") + Text("MB_Start_addr") + Text("MB_Comm_len"), "");
+  EXPECT_EQ(Get<QComboBox>("MB_IO_type")->currentIndex(), 0);
   EXPECT_EQ(rec_.AppObjectCount, 0);
   EXPECT_FALSE(Enabled("UpdateApp"));
   EXPECT_FALSE(Enabled("DeleteApp"));

@@ -2,7 +2,9 @@
 // the settings, add an object, download, and read it all back.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,29 +128,53 @@ TEST_F(RoundTrip, TypicalConfigurationGoesIntoTheModuleAndComesBack) {
   EXPECT_EQ(s().Text("ComTimeout"), "750");
 }
 
-TEST_F(RoundTrip, BackFromTheEdsWindowReturnsToTheEditorWithTheTableAsEdited) {
+// The editor keeps its edits whichever way the user comes back to it.
+TEST_F(RoundTrip, EditsSurviveBackAndTheEdsWindowsCloseBox) {
   EditAndGoOn();
   InEds<QPushButton>("BackButton")->click();
   MainWindowSession::FlushUnloads();
   EXPECT_EQ(s().windows.edsWindow(), nullptr);
   ASSERT_NE(s().windows.editor(), nullptr);
   EXPECT_TRUE(s().windows.editor()->isVisible());
-  EXPECT_TRUE(s().main->isVisible());
+  EXPECT_FALSE(s().main->isVisible());  // as after "Next"
+  EXPECT_EQ(InEditor<QComboBox>("Instance")->count(), 1);
+
+  InEditor<QPushButton>("NextButton")->click();
+  s().windows.edsWindow()->close();
+  MainWindowSession::FlushUnloads();
+  ASSERT_TRUE(s().main->isVisible());
+  s().Click("CreateMBDevice");
+  ASSERT_NE(s().windows.editor(), nullptr);
+  EXPECT_TRUE(s().windows.editor()->isVisible());
   EXPECT_EQ(InEditor<QComboBox>("Instance")->count(), 1);
   EXPECT_EQ(InEditor<QLineEdit>("MB_Comm_len")->text(), "4");
 }
 
-TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefused) {
+// Neither a second Finish nor the close box stops the download: the refusal does not wait
+// for OK, and the module ends up holding every word the download meant to write.
+TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefusedWithoutStoppingIt) {
   EditAndGoOn();
+  s().boxes.notifyForReal = true;
   ui::COPEDS_F* eds = s().windows.edsWindow();
   bool busyWhenPressedAgain = false;
   bool secondReturnedAtOnce = false;
+  bool refusalOnScreenWithoutWaiting = false;
+  bool waitedForOk = false;
   QTimer whileBusy;  // acts once, at the first turn of the event loop inside the download
   QObject::connect(&whileBusy, &QTimer::timeout, [&] {
     if (busyWhenPressedAgain || !(busyWhenPressedAgain = s().session.link.LinkBusy)) return;
     eds->Finish();  // what a second release over the button would run
     secondReturnedAtOnce = s().session.link.LinkBusy;
+    // A box that waited for OK would hold the download here: answer it so the test ends.
+    QTimer::singleShot(500, [&] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        waitedForOk = true;
+        modal->close();
+      }
+    });
     eds->close();
+    auto* refusal = eds->findChild<QMessageBox*>();
+    refusalOnScreenWithoutWaiting = refusal && refusal->isVisible() && !refusal->isModal();
   });
   whileBusy.start(1);
   ReleaseMouseOnFinish();
@@ -156,10 +182,39 @@ TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefused) {
 
   EXPECT_TRUE(busyWhenPressedAgain);
   EXPECT_TRUE(secondReturnedAtOnce);
-  EXPECT_EQ(
-      s().boxes.boxes,
-      (std::vector<RecordedBox>{{"Module is not be save finish !", "Q-4410C Utility", false}}));
+  EXPECT_TRUE(refusalOnScreenWithoutWaiting);
+  EXPECT_FALSE(waitedForOk);
+  EXPECT_EQ(s().boxes.boxes, (std::vector<RecordedBox>{{"Module is not be save finish !",
+                                                        "Q-4410C Utility", false, false}}));
   EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK");
+  for (int i = 0; i < 29; ++i)
+    EXPECT_EQ(module().Word(0, kBlock0FirstOffset + 4 * i), s().rec.Block0Image[i]) << i;
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(module().Word(2, 4 * k), s().rec.Block2Image[k]) << k;
+}
+
+// The configuration goes only into the module it was read from.
+TEST_F(RoundTrip, DownloadAfterThePortSelectionChangedIsRefusedAndWritesNothing) {
+  SimulatedModule other;
+  ASSERT_TRUE(other.started());
+  s().session.link.ComPorts.push_back(other.device());
+  auto* ports = s().Get<QComboBox>("ComPort");
+  ports->addItem(QString::fromStdString(other.device()));
+  EditAndGoOn();
+  ports->setCurrentIndex(ports->count() - 1);
+  const std::vector<char> before = other.ImageBytes();
+  ReleaseMouseOnFinish();
+
+  const std::string from = module().device();
+  EXPECT_EQ(s().boxes.boxes,
+            (std::vector<RecordedBox>{{"The configuration was read from " + from + ", but " +
+                                           other.device() + " is selected now. Select " + from +
+                                           " again to write it, or connect to the module on "
+                                           "the other port first.",
+                                       "Warning"}}));
+  EXPECT_EQ(other.ImageBytes(), before);
+  EXPECT_FALSE(s().session.link.LinkBusy);
+  ASSERT_NE(s().windows.edsWindow(), nullptr);
+  EXPECT_TRUE(InEds<QPushButton>("FinishButton")->isEnabled());
 }
 
 // A console that answers the 50 lines of the connect, then the download's "/q", "exit", ".",

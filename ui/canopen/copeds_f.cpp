@@ -7,32 +7,43 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "canopen/download_procedure.h"
 #include "config/eeprom_image.h"
 #include "config/lists.h"
+#include "ui/common/keyboard.h"
 
 namespace q4410::ui {
 
 namespace {
 
-// Message boxes and the main window's status line for the download.
+// Message boxes, the main window's status line and this window's progress for the download.
 class WindowDownloadObserver : public DialogueObserver {
  public:
-  WindowDownloadObserver(Session& session, QWidget* window) : session_(session), window_(window) {}
+  WindowDownloadObserver(Session& session, COPEDS_F* window) : session_(session), window_(window) {}
   void ShowMessage(const std::string& text, const std::string& title) override {
     session_.boxes.Show(window_, text, title);
   }
   void SetStatus(const std::string& text) override {
+    window_->SetStatus(text);
     if (session_.flow) session_.flow->SetMainStatus(text);
   }
+  void Progress(int value) override { window_->SetProgress(value); }
 
  private:
   Session& session_;
-  QWidget* window_;
+  COPEDS_F* window_;
 };
+
+std::string PortChangedText(const std::string& readFrom, const std::string& selected) {
+  const std::string now = selected.empty() ? "no port" : selected;
+  return "The configuration was read from " + readFrom + ", but " + now +
+         " is selected now. Select " + readFrom + " again to write it, or connect to the " +
+         "module on the other port first.";
+}
 
 }  // namespace
 
@@ -57,20 +68,40 @@ COPEDS_F::COPEDS_F(Session& session, QWidget* parent) : QWidget(parent), session
   grid->addWidget(createdBy_, 1, 1);
   description_->setMinimumWidth(360);
 
+  // What the download is doing; empty and without a bar while nothing runs.
+  state_ = new QLabel(this);
+  state_->setObjectName("DownloadState");
+  state_->setTextFormat(Qt::PlainText);
+  state_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);  // long port names
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName("DownloadProgress");
+  progress_->setRange(0, 10);
+  progress_->setTextVisible(false);
+  progress_->setMaximumHeight(14);
+  QSizePolicy keepPlace = progress_->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  progress_->setSizePolicy(keepPlace);
+  progress_->hide();
+
   finish_ = new QPushButton("Finish", this);
   finish_->setObjectName("FinishButton");
   finish_->installEventFilter(this);
+  connect(finish_, &QPushButton::clicked, this, &COPEDS_F::Finish);  // Space or Enter
   back_ = new QPushButton("Back", this);
   back_->setObjectName("BackButton");
   connect(back_, &QPushButton::clicked, this, &COPEDS_F::Back);
 
   auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
+  buttons->addWidget(state_, 1);
   buttons->addWidget(back_);
   buttons->addWidget(finish_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(region);
+  layout->addWidget(progress_);
   layout->addLayout(buttons);
+  EnterPressesFocusedButtons(this);
+  PressOnEnter(description_, finish_);
+  PressOnEnter(createdBy_, finish_);
   adjustSize();
   CentreOnScreen(this);
 
@@ -81,6 +112,8 @@ COPEDS_F::COPEDS_F(Session& session, QWidget* parent) : QWidget(parent), session
   if (rec.EdsFlag == 1 && !rec.Block2Image.empty()) DecodeErrorControl(rec, rec.Block2Image[0]);
 }
 
+// A mouse button (any one) released over "Finish" runs the download; the keyboard goes
+// through the button's click.
 bool COPEDS_F::eventFilter(QObject* watched, QEvent* event) {
   if (watched == finish_ && event->type() == QEvent::MouseButtonRelease && finish_->isEnabled()) {
     auto* mouse = static_cast<QMouseEvent*>(event);
@@ -99,14 +132,20 @@ void COPEDS_F::Finish() {
   if (session_.link.LinkBusy) return;
 
   DownloadRequest request;
-  request.port = session_.flow ? session_.flow->SelectedPort() : std::string();
+  if (!PortStillSelected(request.port)) return;
   request.edsDirectory = session_.edsDirectory;
   request.clock = NowLocal();
 
   finish_->setEnabled(false);
   back_->setEnabled(false);
+  SetStatus("Downloading to " + request.port);
+  SetProgress(0);
   WindowDownloadObserver observer(session_, this);
-  const DownloadResult result = RunDownload(rec, session_.link, request, observer);
+  DownloadResult result;
+  {
+    BusyCursor busy(this);
+    result = RunDownload(rec, session_.link, request, observer);
+  }
   switch (result) {
     case DownloadResult::Busy:
       return;
@@ -124,21 +163,47 @@ void COPEDS_F::Finish() {
   }
 }
 
+bool COPEDS_F::PortStillSelected(std::string& port) {
+  if (!session_.flow) return true;
+  port = session_.flow->ConnectedPort();
+  const std::string selected = session_.flow->SelectedPort();
+  if (selected == port) return true;
+  ShowMessage(session_, this, PortChangedText(port, selected), "Warning");
+  return false;
+}
+
 void COPEDS_F::ProcessError() {
   if (session_.link.port.IsOpen()) session_.link.port.Close();
   session_.link.LinkBusy = false;
+  progress_->hide();
   back_->setEnabled(true);
   finish_->setEnabled(true);
 }
 
+void COPEDS_F::SetStatus(const std::string& text) {
+  state_->setText(QString::fromStdString(text));
+  state_->setToolTip(state_->text());
+}
+
+void COPEDS_F::SetProgress(int value) {
+  progress_->setValue(value);
+  progress_->show();
+}
+
+// Back to the editor with the table as edited; the main window stays hidden, as after the
+// editor's "Next".
 void COPEDS_F::Back() {
-  if (!close()) return;
-  if (session_.flow) session_.flow->ShowEditor();
+  if (session_.link.LinkBusy || !session_.flow) return;
+  session_.flow->UnloadViewers();
+  session_.flow->ShowEditor();
+  session_.flow->UnloadEdsWindow();
 }
 
 void COPEDS_F::closeEvent(QCloseEvent* event) {
   if (session_.link.LinkBusy) {
-    session_.boxes.Show(this, "Module is not be save finish !", std::string(kDefaultMessageTitle));
+    // Said without waiting: the download goes on meanwhile.
+    ShowMessage(session_, this, "Module is not be save finish !",
+                std::string(kDefaultMessageTitle));
     event->ignore();
     return;
   }

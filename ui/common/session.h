@@ -3,6 +3,7 @@
 // the EDS file goes, and the window flow.
 #pragma once
 
+#include <QPointer>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,32 @@ struct Session {
   WindowFlow* flow = nullptr;
 };
 
+// A message from a window's own action. While a dialogue with the module runs it must not
+// wait for OK (the console's reply window would pass meanwhile), so it is then shown without
+// waiting; otherwise it waits as usual.
+void ShowMessage(Session& session, QWidget* parent, const std::string& text,
+                 const std::string& title);
+
 // Event pump for windows: processes pending events, then waits briefly for more.
 ConsoleEnv WindowConsoleEnv();
 
-// Centres a top-level window on its screen.
+// Height of a window manager's title bar, reserved above a window that is not on screen yet.
+inline constexpr int kTitleBarAllowance = 30;
+
+// Centres a top-level window on its screen, kept inside the screen's free area; a window
+// larger than that area is made smaller first where it can be.
 void CentreOnScreen(QWidget* window);
+
+// The busy cursor over a window for as long as this object lives.
+class BusyCursor {
+ public:
+  explicit BusyCursor(QWidget* window);
+  ~BusyCursor();
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  QPointer<QWidget> window_;
+};
 
 }  // namespace q4410::ui

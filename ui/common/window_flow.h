@@ -13,7 +13,7 @@ class WindowFlow {
   virtual void HideMain() = 0;
   // IOAppObjSetModbus: load (a fresh window) and show; hide; unload.
   virtual void OpenEditor() = 0;
-  virtual void ShowEditor() = 0;  // show again with the table as edited
+  virtual void ShowEditor() = 0;  // show the loaded one with the table as edited, else load
   virtual void HideEditor() = 0;
   virtual void UnloadEditor() = 0;
   // COPEDS_F: load and show; unload.
@@ -26,10 +26,11 @@ class WindowFlow {
   virtual void UnloadViewers() = 0;
   // Every window but the main window.
   virtual void UnloadAllButMain() = 0;
-  // The main window's status line and its selected PC port (empty when none), for the
-  // download window.
+  // For the download window: the main window's status line, the PC port selected there now
+  // and the port the configuration was read from (each empty when none).
   virtual void SetMainStatus(const std::string& text) { (void)text; }
   virtual std::string SelectedPort() const { return {}; }
+  virtual std::string ConnectedPort() const { return {}; }
 };
 
 }  // namespace q4410::ui

@@ -1,6 +1,7 @@
 #include "ui/main/about_box.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,10 +27,20 @@ AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("AboutClose");
   ok->setDefault(true);
+  ok->setAutoDefault(true);
   connect(ok, &QPushButton::clicked, this, &QWidget::close);
+  setFocusProxy(ok);
   row->addWidget(ok);
   column->addLayout(row);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void AboutBox::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 }  // namespace q4410::ui

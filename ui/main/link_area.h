@@ -1,6 +1,9 @@
 // The link area of the main window: PC port list, "Connect", status line and progress bar.
 #pragma once
 
+#include <string>
+#include <vector>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -22,5 +25,9 @@ struct LinkArea {
 };
 
 LinkArea BuildLinkArea(QWidget* parent);
+
+// Lists the ports, the first one selected. The open list is as wide as the longest port
+// name, so long device paths can be read in full.
+void FillPortList(LinkArea& area, const std::vector<std::string>& ports);
 
 }  // namespace q4410::ui

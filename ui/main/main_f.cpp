@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "config/numbers.h"
 #include "config/settings_rules.h"
 #include "link/connect_procedure.h"
 #include "link/qt_port_scan.h"
+#include "ui/common/keyboard.h"
 #include "ui/main/about_box.h"
 #include "ui/main/main_connect_observer.h"
 #include "ui/main/module_pictures.h"
@@ -28,6 +30,7 @@ Main_F::Main_F(Session& session, QWidget* parent) : QMainWindow(parent), session
   setWindowTitle("General Setting");
   BuildWindow();
   BuildMenus();
+  EnterPressesFocusedButtons(this);
   Load();
 }
 
@@ -37,28 +40,36 @@ void Main_F::BuildWindow() {
   auto* column = new QVBoxLayout(central);
   link_ = BuildLinkArea(central);
   module_ = BuildModuleArea(central);
-  can_ = BuildCanView(central);
-  com_ = BuildComView(central);
   column->addWidget(link_.CommunicationRegion);
   column->addWidget(module_.Frame2);
+
+  // The CAN or the COM frames with the bottom buttons directly below them. The area is as
+  // tall as the taller COM view in both views, so the window keeps its height.
+  auto* views = new QWidget(central);
+  auto* viewColumn = new QVBoxLayout(views);
+  viewColumn->setContentsMargins(0, 0, 0, 0);
+  can_ = BuildCanView(views);
+  com_ = BuildComView(views);
   auto* canRow = new QHBoxLayout;
   canRow->addWidget(can_.ParaSetting, 1);
   canRow->addWidget(can_.ParaView, 1);
-  column->addLayout(canRow);
+  viewColumn->addLayout(canRow);
   auto* comRow = new QHBoxLayout;
   comRow->addWidget(com_.COMParaSeteing, 1);
   comRow->addWidget(com_.COMParaView, 1);
-  column->addLayout(comRow);
+  viewColumn->addLayout(comRow);
   auto* bottom = new QHBoxLayout;
   bottom->addStretch();
-  CreateMBDevice_ = Button(central, "CreateMBDevice", "Next");
-  EixtProgram_ = Button(central, "EixtProgram", "Exit Program");
+  CreateMBDevice_ = Button(views, "CreateMBDevice", "Next");
+  EixtProgram_ = Button(views, "EixtProgram", "Exit Program");
   for (QPushButton* b : {CreateMBDevice_, EixtProgram_}) {
     b->setMinimumWidth(110);
     bottom->addWidget(b);
   }
-  column->addLayout(bottom);
-  // The window takes the height of the view shown: the COM frames are taller.
+  viewColumn->addLayout(bottom);
+  viewColumn->addStretch(1);
+  column->addWidget(views);
+  views->setMinimumHeight(TallerViewHeight(views));
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(link_.Connect, &QPushButton::clicked, this, [this] { Connect_Click(); });
@@ -72,17 +83,35 @@ void Main_F::BuildWindow() {
           [this] { SettingCANParameter_Click(); });
   connect(com_.SettingCOMParameter, &QPushButton::clicked, this,
           [this] { SettingCOMParameter_Click(); });
+  // Enter in an entry field presses its frame's button.
+  PressOnEnter(can_.CANNodeId, can_.SettingCANParameter);
+  PressOnEnter(com_.ComTimeout, com_.SettingCOMParameter);
   connect(CreateMBDevice_, &QPushButton::clicked, this, [this] { CreateMBDevice_Click(); });
   connect(EixtProgram_, &QPushButton::clicked, this, &QWidget::close);
 }
 
+// The height of the view area with the COM frames shown and with the CAN frames shown,
+// whichever is taller.
+int Main_F::TallerViewHeight(QWidget* views) {
+  int height = 0;
+  for (bool comShown : {true, false}) {
+    com_.COMParaSeteing->setHidden(!comShown);
+    com_.COMParaView->setHidden(!comShown);
+    can_.ParaSetting->setHidden(comShown);
+    can_.ParaView->setHidden(comShown);
+    views->layout()->invalidate();
+    height = std::max(height, views->layout()->sizeHint().height());
+  }
+  return height;
+}
+
 void Main_F::BuildMenus() {
-  QMenu* file = menuBar()->addMenu("File");
+  QMenu* file = menuBar()->addMenu("&File");
   file->setObjectName("File");
-  ExitProgram_ = file->addAction("Exit");
+  ExitProgram_ = file->addAction("E&xit");
   ExitProgram_->setObjectName("ExitProgram");
   connect(ExitProgram_, &QAction::triggered, this, &QWidget::close);
-  About_ = menuBar()->addAction("About");
+  About_ = menuBar()->addAction("&About");
   About_->setObjectName("About_");
   connect(About_, &QAction::triggered, this, [this] { About_Click(); });
 }
@@ -96,11 +125,8 @@ void Main_F::Load() {
   ResetWindowLayout();
   module_.FirmwareVer->clear();
   link_.CommunicationState->clear();
-  std::vector<std::string>& ports = session_.link.ComPorts;
-  ports = ScanPorts(session_.extraPorts);
-  link_.ComPort->clear();
-  for (const std::string& label : ports) link_.ComPort->addItem(QtText(label));
-  link_.ComPort->setCurrentIndex(ports.empty() ? -1 : 0);
+  session_.link.ComPorts = ScanPorts(session_.extraPorts);
+  FillPortList(link_, session_.link.ComPorts);
   adjustSize();
   CentreOnScreen(this);
 }
@@ -161,8 +187,9 @@ void Main_F::CreateMBDevice_Click() {
   if (SelectedApp(can_) != AppSelection::CANopen) return;
   if (moduleConnected_) {
     if (session_.flow) {
+      // An editor still loaded (its EDS window was closed) comes back with its edits.
       session_.flow->HideMain();
-      session_.flow->OpenEditor();
+      session_.flow->ShowEditor();
     } else {
       hide();
     }
@@ -177,7 +204,7 @@ void Main_F::SettingCANParameter_Click() {
   const SettingOutcome outcome = ApplyCanSetting(
       session_.rec, app, can_.CANNodeId->text().toStdString(), can_.CANBaudrate->currentIndex());
   if (!outcome.ok) {
-    session_.boxes.Show(this, outcome.message, outcome.title);
+    ShowMessage(session_, this, outcome.message, outcome.title);
     return;
   }
   can_.ViewerText[0]->setText(QtText(AppName(app)));
@@ -191,7 +218,7 @@ void Main_F::SettingCOMParameter_Click() {
       session_.rec, com_.ComTimeout->text().toStdString(), com_.ComBr->currentIndex(),
       com_.ComDb->currentIndex(), com_.ComPb->currentIndex(), com_.ComSb->currentIndex());
   if (!outcome.ok) {
-    session_.boxes.Show(this, outcome.message, outcome.title);
+    ShowMessage(session_, this, outcome.message, outcome.title);
     return;
   }
   ShowComSetting(com_, session_.rec);
@@ -215,14 +242,34 @@ void Main_F::Connect_Click() {
   if (link.LinkBusy) return;
   const int index = link_.ComPort->currentIndex();
   if (index < 0 || index >= static_cast<int>(link.ComPorts.size())) {
-    session_.boxes.Show(this, "No serial port found!", "Error");
+    ShowMessage(session_, this, "No serial port found!", "Error");
     return;
   }
+  // Whatever was read before belongs to the module it came from: a connect that fails here
+  // leaves nothing behind that could be edited or written into another module.
+  EndConnection();
   const ConnectRequest request{link.ComPorts[index], SelectedApp(can_)};
   MainConnectObserver observer(*this);
-  const ConnectResult result = RunConnect(session_.rec, link, request, observer);
+  ConnectResult result;
+  {
+    BusyCursor busy(this);
+    result = RunConnect(session_.rec, link, request, observer);
+  }
   if (connecting_) ReleaseSerialLink();  // a dialogue that ended without saying how
-  if (result == ConnectResult::Connected) ComButton_MouseDown(0);
+  CreateMBDevice_->setEnabled(true);     // after a failure it says to connect first
+  if (result != ConnectResult::Connected) return;
+  connectedPort_ = request.port;
+  ComButton_MouseDown(0);
+}
+
+void Main_F::EndConnection() {
+  moduleConnected_ = false;
+  connectedPort_.clear();
+  ResetWindowLayout();
+  module_.FirmwareVer->clear();
+  for (PortButton* button : module_.ComButton) button->SetPressedLook(false);
+  selectedPortButton_ = 3;
+  if (session_.flow) session_.flow->UnloadAllButMain();
 }
 
 void Main_F::ConnectStarted() {
@@ -231,10 +278,6 @@ void Main_F::ConnectStarted() {
   SetStatus("Connecting");
   SetLinkControlsEnabled(false);
   CreateMBDevice_->setEnabled(false);
-  module_.FirmwareVer->clear();
-  for (PortButton* button : module_.ComButton) button->SetPressedLook(false);
-  selectedPortButton_ = 3;
-  moduleConnected_ = false;
   link_.ConnectProgress->setRange(0, 10);
   ConnectProgress(0);
 }
@@ -283,7 +326,8 @@ void Main_F::SetLinkControlsEnabled(bool enabled) {
 void Main_F::closeEvent(QCloseEvent* event) {
   ParaDef& rec = session_.rec;
   if (session_.link.LinkBusy) {
-    session_.boxes.Show(this, "Module is connecting now!", "Error");
+    // Said without waiting: the dialogue with the module goes on meanwhile.
+    ShowMessage(session_, this, "Module is connecting now!", "Error");
     event->ignore();
     return;
   }

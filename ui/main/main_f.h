@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <string>
 
 #include "ui/common/session.h"
 #include "ui/main/can_view.h"
@@ -26,6 +27,8 @@ class Main_F : public QMainWindow {
 
   // True after a successful connect.
   bool ModuleConnected() const { return moduleConnected_; }
+  // The port the configuration was read from; empty until a connect succeeds.
+  const std::string& ConnectedPort() const { return connectedPort_; }
   // The port button shown pressed: 0 CAN, 1 COM, 3 none.
   int SelectedPortButton() const { return selectedPortButton_; }
 
@@ -46,11 +49,14 @@ class Main_F : public QMainWindow {
   friend class MainConnectObserver;
 
   void BuildWindow();
+  int TallerViewHeight(QWidget* views);
   void BuildMenus();
   void Load();
   void SetStatus(const QString& text);
   void SetStatusBold(bool bold);
   void SetLinkControlsEnabled(bool enabled);
+  // Forgets the module read last: not connected, layout reset, its windows unloaded.
+  void EndConnection();
   // The connect's steps on the window's side.
   void ConnectStarted();
   void ConnectProgress(int value);
@@ -67,6 +73,7 @@ class Main_F : public QMainWindow {
   QAction* About_ = nullptr;
   QPointer<QWidget> about_;
   bool moduleConnected_ = false;
+  std::string connectedPort_;
   int selectedPortButton_ = 3;
   bool connecting_ = false;  // between the start of a connect and its end
 };

@@ -1,5 +1,6 @@
 #include "ui/main/module_pictures.h"
 
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -233,7 +234,19 @@ void PortPicture::paintEvent(QPaintEvent*) {
 PortButton::PortButton(PortKind kind, QWidget* parent) : QAbstractButton(parent), kind_(kind) {
   setFixedSize(sizeHint());
   setCursor(Qt::PointingHandCursor);
-  setFocusPolicy(Qt::NoFocus);
+  // Reached with Tab and pressed with Space or Enter, like any button.
+  setFocusPolicy(Qt::StrongFocus);
+  const bool can = kind_ == PortKind::Can;
+  setAccessibleName(can ? "CAN Bus port" : "RS-485 port COM2");
+  setToolTip(can ? "CAN Bus: CAN parameters" : "RS-485 (COM2): COM port parameters");
+}
+
+void PortButton::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+    click();
+    return;
+  }
+  QAbstractButton::keyPressEvent(event);
 }
 
 void PortButton::SetPressedLook(bool pressed) {
@@ -291,6 +304,12 @@ void PortButton::paintEvent(QPaintEvent*) {
   p.setPen(Qt::black);
   p.drawText(QRectF(0, 28, width(), 18).translated(shift), Qt::AlignCenter,
              kind_ == PortKind::Can ? "CAN" : "485");
+
+  if (hasFocus()) {
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(4.5, 4.5, -4.5, -4.5));
+  }
 }
 
 }  // namespace q4410::ui

@@ -47,7 +47,7 @@ class PortPicture : public QWidget {
 };
 
 // ComButton[i]: a picture button that stays pressed while its view is shown. It reports
-// the mouse going down through QAbstractButton::pressed.
+// the mouse going down, Space or Enter through QAbstractButton::pressed.
 class PortButton : public QAbstractButton {
  public:
   static QColor PressedColour() { return QColor(255, 0, 0); }
@@ -61,6 +61,7 @@ class PortButton : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   PortKind kind_;

@@ -27,8 +27,17 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     accepted_();
     return false;
   }
-  // Delete types nothing, though some platforms hand it over with the text "\x7f".
-  if (key->key() == Qt::Key_Delete) return false;
+  // Delete types nothing, though some platforms hand it over with the text "\x7f"; Enter
+  // (with the text "\r") stores the fields and Escape ("\x1b") belongs to the window.
+  switch (key->key()) {
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      return false;
+    default:
+      break;
+  }
   const QString text = key->text();
   const bool shortcut = key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
   if (text.isEmpty() || shortcut || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)

@@ -1,6 +1,7 @@
 // Key filter of the editor's entry fields: only the digits and backspace reach the field; any
-// other character key is discarded with a beep. Keys that type nothing (arrows, Delete, Tab)
-// and Ctrl shortcuts pass; a validator on the fields keeps pasted or dropped text to digits.
+// other character key is discarded with a beep. Keys that type nothing (arrows, Delete, Tab,
+// Enter, Escape) and Ctrl shortcuts pass; a validator on the fields keeps pasted or dropped
+// text to digits.
 #pragma once
 
 #include <QObject>

@@ -14,6 +14,7 @@
 #include "canopen/pdo_builder.h"
 #include "config/numbers.h"
 #include "config/object_kinds.h"
+#include "ui/common/keyboard.h"
 #include "ui/objects/digit_key_filter.h"
 
 namespace q4410::ui {
@@ -133,6 +134,17 @@ void IOAppObjSetModbus::BuildControls() {
   connect(showAppInf, &QPushButton::clicked, this, &IOAppObjSetModbus::ShowAppInf_Click);
   connect(back, &QPushButton::clicked, this, &IOAppObjSetModbus::Command2_Click);
   connect(next, &QPushButton::clicked, this, &IOAppObjSetModbus::NextButton_Click);
+
+  // Enter in a field stores it: "ADD" while it is shown, "UPDATA" otherwise.
+  EnterPressesFocusedButtons(this);
+  for (QLineEdit* field : {mbId_, mbStartAddr_, mbCommLen_}) {
+    connect(field, &QLineEdit::returnPressed, this, [this] {
+      if (addShown_)
+        AddApp_Click();
+      else if (updateApp_->isEnabled())
+        UpdateApp_Click();
+    });
+  }
 }
 
 void IOAppObjSetModbus::Load() {
@@ -181,11 +193,15 @@ void IOAppObjSetModbus::DeleteApp_Click() {
   if (!DeleteAppObject(session_.rec, instance_->currentIndex()).ok) return;
   const int count = session_.rec.AppObjectCount;
   instance_->removeItem(instance_->count() - 1);
-  if (count > 0)
+  if (count > 0) {
     SelectInstance(count - 1);
-  else
+  } else {
+    // Nothing left to show: the fields do not keep the deleted object's values.
     instance_->setCurrentIndex(-1);
-  if (count == 0) SetUpdateDeleteEnabled(false);
+    mbId_->clear();
+    SelectKind(0);
+    SetUpdateDeleteEnabled(false);
+  }
   SetEraseShown(true);
   SetAddShown(false);
 }
@@ -267,7 +283,7 @@ AppObjectFields IOAppObjSetModbus::Fields() const {
 
 void IOAppObjSetModbus::ShowMessages(const TableResult& result) {
   for (const TableMessage& message : result.messages)
-    session_.boxes.Show(this, message.text, message.title);
+    ShowMessage(session_, this, message.text, message.title);
 }
 
 void IOAppObjSetModbus::AddInstanceEntry(int instance) {

@@ -1,0 +1,116 @@
+// The windows from the keyboard alone, and on the smallest screen they must fit.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "canopen/pdo_builder.h"
+#include "tests/ui/main_connect_fixture.h"
+#include "ui/main/about_box.h"
+
+namespace q4410::testing {
+namespace {
+
+QWidget* Focused() {
+  return QApplication::focusWidget();
+}
+
+// Tab from the focused control until `target` has the focus; false when it never does.
+bool TabTo(QWidget* target) {
+  for (int i = 0; i < 40 && Focused() != target; ++i) QTest::keyClick(Focused(), Qt::Key_Tab);
+  return Focused() == target;
+}
+
+TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
+  ConnectedWindow w;
+  ASSERT_TRUE(w.module.started());
+  Store(w.module, StoredConfiguration());
+  MainWindowSession& s = w.s;
+  QTemporaryDir edsDir;
+  s.session.edsDirectory = edsDir.path().toStdString();
+  s.main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(s.main));
+  s.Get("ComPort")->setFocus();
+  QTest::keyClick(s.Get("Connect"), Qt::Key_Space);
+  ASSERT_TRUE(s.main->ModuleConnected());
+
+  // The picture buttons are reached with Tab, named, and pressed with Space or Enter.
+  ASSERT_TRUE(TabTo(s.PortButton(1)));
+  EXPECT_FALSE(s.PortButton(1)->accessibleName().isEmpty());
+  EXPECT_FALSE(s.PortButton(1)->toolTip().isEmpty());
+  QTest::keyClick(Focused(), Qt::Key_Space);
+  EXPECT_EQ(s.main->SelectedPortButton(), 1);
+  QTest::keyClick(s.PortButton(0), Qt::Key_Return);
+  EXPECT_EQ(s.main->SelectedPortButton(), 0);
+
+  // Enter in the node ID takes it over; Enter on the focused "Next" presses it.
+  s.Get("CANNodeId")->setFocus();
+  s.SetText("CANNodeId", "17");
+  QTest::keyClick(Focused(), Qt::Key_Return);
+  EXPECT_EQ(s.rec.NodeId, 17);
+
+  // The menu bar by its mnemonics: About opens and Escape closes it.
+  QTest::keyClick(s.main, Qt::Key_A, Qt::AltModifier);
+  auto* about = s.main->findChild<ui::AboutBox*>("About");
+  ASSERT_NE(about, nullptr);
+  EXPECT_TRUE(about->isVisible());
+  QTest::keyClick(about, Qt::Key_Escape);
+  EXPECT_FALSE(about->isVisible());
+
+  s.Get("CreateMBDevice")->setFocus();
+  QTest::keyClick(Focused(), Qt::Key_Return);
+  ASSERT_NE(s.windows.editor(), nullptr);
+  QTest::keyClick(s.windows.editor()->findChild<QPushButton*>("NextButton"), Qt::Key_Space);
+  ASSERT_NE(s.windows.edsWindow(), nullptr);
+
+  // Finish runs on Space as on a mouse release.
+  QTest::keyClick(s.windows.edsWindow()->findChild<QPushButton*>("FinishButton"), Qt::Key_Space);
+  MainWindowSession::FlushUnloads();
+  EXPECT_EQ(s.boxes.boxes, std::vector<RecordedBox>{});
+  EXPECT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK");
+  EXPECT_EQ(w.module.Word(0, 48) >> 16 & 0xFF, 17u);  // word 2: the node ID
+
+  s.main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(s.main));
+  QTest::keyClick(s.main, Qt::Key_F, Qt::AltModifier);
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
+  EXPECT_EQ(s.boxes.boxes,
+            (std::vector<RecordedBox>{{"Are you sure to exit this program?", "Exit Query", true}}));
+}
+
+// Every window, with the most it can show, lies inside a 1024x768 screen with room for its
+// title bar.
+TEST(SmallScreen, EveryWindowFitsOn1024x768) {
+  MainWindowSession s({"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KQ3ZP-if00-port0"});
+  const QRect screen = s.main->screen()->availableGeometry();
+  ASSERT_EQ(screen.size(), QSize(1024, 768));
+  for (int i = 0; i < kMaxAppObjects; ++i) s.rec.ModuleAppObjects.push_back({"247", 3, 1, 55});
+  s.rec.ModuleAppObjectCount = kMaxAppObjects;
+  s.main->ComButton_MouseDown(1);
+  s.main->findChild<QAction*>("About_")->trigger();
+  s.windows.OpenEditor();
+  s.windows.OpenShowModule();
+  s.windows.OpenShowAppObj();
+  s.windows.OpenShowPdo();
+  s.windows.OpenEdsWindow();
+  QCoreApplication::processEvents();
+  const QWidgetList windows = QApplication::topLevelWidgets();
+  int shown = 0;
+  for (QWidget* window : windows) {
+    if (!window->isVisible()) continue;
+    ++shown;
+    const QRect frame(window->pos(), window->size() + QSize(0, ui::kTitleBarAllowance));
+    EXPECT_TRUE(screen.contains(frame))
+        << window->objectName().toStdString() << " at " << frame.x() << "," << frame.y() << " "
+        << frame.width() << "x" << frame.height();
+  }
+  EXPECT_EQ(shown, 7);
+  s.FlushUnloads();
+}
+
+}  // namespace
+}  // namespace q4410::testing
