@@ -35,7 +35,7 @@ Application::Application(const StartOptions& options)
     : settings_(options.freshSettings
                     ? std::unique_ptr<ui::SettingsStore>(new ui::MemorySettingsStore)
                     : std::unique_ptr<ui::SettingsStore>(new ui::QtSettingsStore)),
-      session_{rec_, port_, boxes_, ui::WindowConsoleEnv(), EdsDirectory(options), options.ports},
+      session_{rec_, {port_, ui::WindowConsoleEnv()}, boxes_, EdsDirectory(options), options.ports},
       windows_(session_) {
   session_.settings = settings_.get();
   session_.files = &files_;

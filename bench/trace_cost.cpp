@@ -156,10 +156,11 @@ int main(int argc, char** argv) {
       StopwatchPort inner(qtPort);
       q4410::TracedPort traced(inner, mode.trace.get());
       StopwatchPort outer(traced);
+      q4410::Link link{outer, WindowEnv()};
       q4410::ParaDef rec;
       const auto start = Clock::now();
-      if (q4410::RunConnect(rec, outer, {simulator.DevicePath(), q4410::AppSelection::CANopen},
-                            WindowEnv(), observer) != q4410::ConnectResult::Connected)
+      if (q4410::RunConnect(rec, link, {simulator.DevicePath(), q4410::AppSelection::CANopen},
+                            observer) != q4410::ConnectResult::Connected)
         return 1;
       mode.ms.push_back(Ms(Clock::now() - start));
       mode.insideMs.push_back(Ms(outer.spent - inner.spent));

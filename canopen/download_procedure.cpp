@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include "canopen/eds_writer.h"
 #include "config/eeprom_image.h"
@@ -24,9 +25,9 @@ std::string Key(long offset) {
 }
 
 // Back to idle after a failed attempt: port closed, link free; the face re-enables its buttons.
-void ProcessError(ParaDef& rec, SerialPort& port) {
-  if (port.IsOpen()) port.Close();
-  rec.LinkBusy = false;
+void ProcessError(Link& link) {
+  if (link.port.IsOpen()) link.port.Close();
+  link.LinkBusy = false;
 }
 
 // Fresh images with the words the download writes; time stamp from the clock.
@@ -49,12 +50,11 @@ void BuildImages(ParaDef& rec, const LocalTime& clock) {
   rec.EdsFlag = 1;
 }
 
-bool OpenPort(ParaDef& rec, SerialPort& port, const std::string& label,
-              DialogueObserver& observer) {
-  if (port.IsOpen()) return true;
-  const OpenResult opened = port.Open(label);
+bool OpenPort(Link& link, const std::string& label, DialogueObserver& observer) {
+  if (link.port.IsOpen()) return true;
+  const OpenResult opened = link.port.Open(label);
   if (opened.ok()) {
-    port.ClearInput();
+    link.port.ClearInput();
     return true;
   }
   switch (opened.failure) {
@@ -70,7 +70,7 @@ bool OpenPort(ParaDef& rec, SerialPort& port, const std::string& label,
       observer.ShowMessage("Can't open " + label + "!", "Warning");
       break;
   }
-  ProcessError(rec, port);
+  ProcessError(link);
   return false;
 }
 
@@ -78,7 +78,7 @@ bool OpenPort(ParaDef& rec, SerialPort& port, const std::string& label,
 // answered by the prompt of the next offset. `written` hears the count after each word.
 bool WriteWords(Console& console, long first, const std::vector<uint32_t>& words, size_t count,
                 const std::function<void(size_t)>& written) {
-  double shown = 0;
+  std::optional<uint32_t> shown;
   if (!console.ReadConsoleValue("el " + Decimal(first), Key(first), shown)) return false;
   for (size_t j = 1; j <= count; ++j) {
     if (!console.ReadConsoleValue(WordText(words[j - 1]), Key(first + 4 * static_cast<long>(j)),
@@ -100,12 +100,12 @@ void RememberWrittenObjects(ParaDef& rec) {
 
 // Progress 0..10: 1 in the EEPROM tool, up to 8 through block 0, 9 after block 2, 10 at the
 // prompt again.
-bool RunDialogue(ParaDef& rec, Console& console, const ConsoleEnv& env,
+bool RunDialogue(const ParaDef& rec, Console& console, const ConsoleEnv& env,
                  DialogueObserver& observer) {
   // Get the console to its command prompt from wherever it was left.
-  console.SendCommand("/q", "]");
-  console.SendCommand("exit", ">");
-  console.SendCommand(".", "[EEPROM:]");
+  console.TryCommand("/q", "]");
+  console.TryCommand("exit", ">");
+  console.TryCommand(".", "[EEPROM:]");
   if (!console.SendCommand("exit", ">")) return false;
   if (!console.SendCommand("use eeprom", "[EEPROM:]")) return false;
   observer.Progress(1);
@@ -117,7 +117,6 @@ bool RunDialogue(ParaDef& rec, Console& console, const ConsoleEnv& env,
   };
   if (!WriteWords(console, kBlock0FirstOffset, rec.Block0Image, block0Words, block0Written))
     return false;
-  rec.EepromBlockNo = 2;
   if (!console.SendCommand(".", "[EEPROM:]")) return false;
   if (!console.SendCommand("block 2", "[EEPROM:]")) return false;
   const size_t block2Words = static_cast<size_t>(rec.Block2Length / 4);
@@ -131,28 +130,27 @@ bool RunDialogue(ParaDef& rec, Console& console, const ConsoleEnv& env,
 
 }  // namespace
 
-DownloadResult RunDownload(ParaDef& rec, SerialPort& port, const DownloadRequest& request,
-                           const ConsoleEnv& env, DialogueObserver& observer) {
-  if (rec.LinkBusy) return DownloadResult::Busy;
-  rec.LinkBusy = true;
-  rec.EepromBlockNo = 0;
+DownloadResult RunDownload(ParaDef& rec, Link& link, const DownloadRequest& request,
+                           DialogueObserver& observer) {
+  if (link.LinkBusy) return DownloadResult::Busy;
+  link.LinkBusy = true;
   BuildImages(rec, request.clock);
 
-  if (!OpenPort(rec, port, request.port, observer)) return DownloadResult::Failed;
+  if (!OpenPort(link, request.port, observer)) return DownloadResult::Failed;
 
-  Console console(port, env, rec.ConsoleTimeoutMs);
-  if (!RunDialogue(rec, console, env, observer)) {
+  Console console(link.port, link.env);
+  if (!RunDialogue(rec, console, link.env, observer)) {
     observer.ShowMessage(kTimeout, std::string(kDefaultMessageTitle));
     observer.SetStatus(kTimeout);
-    ProcessError(rec, port);
+    ProcessError(link);
     return DownloadResult::Failed;
   }
-  port.Close();
+  link.port.Close();
   RememberWrittenObjects(rec);
 
   // The module holds the configuration now; a file that cannot be written must not hide that.
   const EdsWriteResult eds = WriteEdsFile(rec, request.clock, request.edsDirectory);
-  rec.LinkBusy = false;
+  link.LinkBusy = false;
   if (!eds.ok) {
     observer.ShowMessage("The module is configured, but the EDS file " + eds.path +
                              " could not be written: " + eds.error,

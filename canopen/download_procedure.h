@@ -6,9 +6,8 @@
 
 #include "config/clock_time.h"
 #include "config/para_def.h"
-#include "link/console_env.h"
 #include "link/dialogue_observer.h"
-#include "link/serial_port.h"
+#include "link/link.h"
 
 namespace q4410 {
 
@@ -25,7 +24,7 @@ struct DownloadRequest {
   LocalTime clock;           // time stamp of the configuration and the EDS file
 };
 
-DownloadResult RunDownload(ParaDef& rec, SerialPort& port, const DownloadRequest& request,
-                           const ConsoleEnv& env, DialogueObserver& observer);
+DownloadResult RunDownload(ParaDef& rec, Link& link, const DownloadRequest& request,
+                           DialogueObserver& observer);
 
 }  // namespace q4410

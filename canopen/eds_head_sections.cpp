@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "canopen/ascii_line.h"
 #include "canopen/eds_sections.h"
 #include "config/lists.h"
 #include "config/numbers.h"
@@ -11,11 +12,11 @@ namespace q4410::eds {
 
 namespace {
 
-// A typed text must stay on its line: a line break would start a new key or section.
-std::string OneLine(std::string text) {
-  for (char& c : text)
-    if (c == '\r' || c == '\n') c = '?';
-  return text;
+// A typed text as the value of `key`: ASCII on one line (a line break would start a new key
+// or section), cut so that the line stays within what every reader takes.
+std::string TypedLine(std::string_view key, const std::string& text) {
+  constexpr std::size_t kMaxLine = 255;
+  return (std::string(key) + AsciiLine(text)).substr(0, kMaxLine);
 }
 
 bool HasRx(const ParaDef& rec) {
@@ -55,12 +56,11 @@ void FileInfoSection(Lines& out, const ParaDef& rec, const LocalTime& clock) {
   out.Line("FileVersion=1");
   out.Line("FileRevision=0");
   out.Line("EDSVersion=1.0");
-  out.Line("Description=" + (description.empty()
-                                 ? std::string("VELDAN CANopen Master/ModBus RTU Slave Gateway")
-                                 : OneLine(description)));
+  out.Line(description.empty() ? "Description=VELDAN CANopen Master/ModBus RTU Slave Gateway"
+                               : TypedLine("Description=", description));
   out.Line("CreationTime=" + EdsTime(clock));
   out.Line("CreationDate=" + EdsDate(clock));
-  out.Line("CreatedBy=" + (createdBy.empty() ? std::string("VELDAN") : OneLine(createdBy)));
+  out.Line(createdBy.empty() ? "CreatedBy=VELDAN" : TypedLine("CreatedBy=", createdBy));
   out.Line("ModificationTime=" + EdsTime(clock));
   out.Line("ModificationDate=" + EdsDate(clock));
   out.Line("ModifiedBy=None");
@@ -77,9 +77,10 @@ void DeviceInfoSection(Lines& out, const ParaDef& rec) {
   out.Line(rec.ModulePrompt.find("QT") != std::string::npos
                ? "OrderCode=VELDAN CANOpen/ModBus RTU Gateway"
                : "OrderCode=VLDN CANOpen/ModBus RTU Gateway");
-  for (int code = static_cast<int>(kCanopenBaudKbps.size()) - 1; code >= 0; --code)
-    out.Line("BaudRate_" + Decimal(kCanopenBaudKbps[code]) +
-             (code == rec.CanBaudCode ? "=1" : "=0"));
+  for (int code = static_cast<int>(kCanopenBaudEntries.size()) - 1; code >= 0; --code) {
+    const auto kbps = static_cast<long long>(NumericValue(kCanopenBaudEntries[code]));
+    out.Line("BaudRate_" + Decimal(kbps) + (code == rec.CanBaudCode ? "=1" : "=0"));
+  }
   for (const char* line : {"SimpleBootUpSlave=1", "SimpleBootUpMaster=0", "Granularity=8",
                            "DynamicChannelsSupported=0", "GroupMessaging=0", "NrOfRxPdo=32",
                            "NrOfTxPdo=32", "LSS_Supported=0"})

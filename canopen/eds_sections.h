@@ -1,5 +1,5 @@
-// The parts of the EDS file text, each appended to one growing text (UTF-8, lines ended by
-// CR LF). EdsFileText puts them together in file order and converts the result.
+// The parts of the EDS file text, each appended to one growing text (ASCII, lines ended by
+// CR LF). EdsFileText puts them together in file order.
 #pragma once
 
 #include <optional>

@@ -5,7 +5,6 @@
 #include <fstream>
 
 #include "canopen/eds_sections.h"
-#include "canopen/windows1252.h"
 #include "config/numbers.h"
 
 namespace q4410 {
@@ -51,7 +50,7 @@ std::string EdsFileText(const ParaDef& rec, const LocalTime& clock) {
   eds::TransmitPdoBlocks(out, rec);
   eds::DeviceProfileBlocks(out, rec);
   eds::ManufacturerSection(out, rec);
-  return Utf8ToWindows1252(out.Text());
+  return out.Text();
 }
 
 EdsWriteResult WriteEdsFile(const ParaDef& rec, const LocalTime& clock,

@@ -11,8 +11,8 @@ namespace q4410 {
 // "COPn" + node ID + ".eds"
 std::string EdsFileName(const ParaDef& rec);
 
-// The whole file text, lines ended by CR LF, in Windows-1252 bytes. Needs the PDO mapping
-// built for the current application objects.
+// The whole file text, lines ended by CR LF, in ASCII. Needs the PDO mapping built for the
+// current application objects.
 std::string EdsFileText(const ParaDef& rec, const LocalTime& clock);
 
 struct EdsWriteResult {

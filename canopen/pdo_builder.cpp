@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/numbers.h"
+#include "config/object_kinds.h"
 
 namespace q4410 {
 
@@ -13,29 +14,12 @@ namespace {
 struct Direction {
   std::vector<PdoRecord>& table;
   int closed;
-  int digitalKinds[2];  // -1 for "none"
-  int analogKinds[2];
+  bool write;  // the direction of the "Write" kinds (Rx) or of the "Read" kinds (Tx)
   int& digitalBytes;
   int& analogBytes;
   int& next;
   int& last;
 };
-
-// Label of a kind in the mapping texts.
-const char* KindLabel(int kind) {
-  switch (kind) {
-    case 0:
-    case 4:
-      return "DO";
-    case 1:
-    case 5:
-      return "AO";
-    case 2:
-      return "DI";
-    default:
-      return "AI";
-  }
-}
 
 // Whether a slot holds an object: it lies below AppObjectCount (freed slots past it hold
 // "0") and has an address text. An object read from a module may have address 0; the
@@ -45,14 +29,18 @@ bool InUse(const ParaDef& rec, int slot) {
   return slot < used && !rec.AppObjects[slot].DevAddr.empty();
 }
 
-// The slave address of an object, as written in its mapping texts.
-long long SlotAddress(const ParaDef& rec, int slot) {
-  long long value = RoundHalfEven(NumericValue(rec.AppObjects[slot].DevAddr));
-  return value > 0 ? value : 0;
+// The kind of the object in `slot` when it takes part in the pass over `dir` for digital or
+// analog data; null otherwise. A kind code outside the table has no place in any PDO.
+const KindTraits* Taking(const ParaDef& rec, int slot, const Direction& dir, bool digital) {
+  const KindTraits* kind = KindOf(rec.AppObjects[slot].Kind);
+  if (!kind || !InUse(rec, slot) || kind->write != dir.write || kind->digital != digital)
+    return nullptr;
+  return kind;
 }
 
-bool Takes(const int (&kinds)[2], int kind) {
-  return kind == kinds[0] || kind == kinds[1];
+// The start of every mapping text of an object: "0x1A- DO:".
+std::string Head(const ParaDef& rec, int slot, const KindTraits& kind) {
+  return "0x" + Hex(DevAddrNumber(rec.AppObjects[slot])) + "- " + std::string(kind.label) + ":";
 }
 
 // The length as the module stores it: a 16-bit count. Larger values never come from the
@@ -86,14 +74,14 @@ struct Cursor {
 void DigitalPass(const ParaDef& rec, Direction& dir, Cursor& c) {
   long long bytes = 0;
   for (int slot = 0; slot < static_cast<int>(rec.AppObjects.size()); ++slot) {
+    const KindTraits* kind = Taking(rec, slot, dir, true);
+    if (!kind) continue;
     const AppObject& object = rec.AppObjects[slot];
-    if (!InUse(rec, slot) || !Takes(dir.digitalKinds, object.Kind)) continue;
-    long long address = SlotAddress(rec, slot);
     long long length = StoredLength(object);
-    long long n = (length + 7) / 8;
+    long long n = DataUnits(*kind, length);
     if (n <= 0) continue;
     bytes += n;
-    std::string head = "0x" + Hex(address) + "- " + KindLabel(object.Kind) + ":";
+    const std::string head = Head(rec, slot, *kind);
     for (long long k = 1; k <= n && !c.Full(); ++k) {
       long long first = object.Start + 8 * (k - 1);
       long long last =
@@ -112,12 +100,12 @@ void DigitalPass(const ParaDef& rec, Direction& dir, Cursor& c) {
 void AnalogPass(const ParaDef& rec, Direction& dir, Cursor& c) {
   long long bytes = 0;
   for (int slot = 0; slot < static_cast<int>(rec.AppObjects.size()); ++slot) {
+    const KindTraits* kind = Taking(rec, slot, dir, false);
     const AppObject& object = rec.AppObjects[slot];
     long long length = StoredLength(object);
-    if (!InUse(rec, slot) || !Takes(dir.analogKinds, object.Kind) || length <= 0) continue;
-    long long address = SlotAddress(rec, slot);
+    if (!kind || length <= 0) continue;
     bytes += 2 * length;
-    std::string head = "0x" + Hex(address) + "- " + KindLabel(object.Kind) + ":";
+    const std::string head = Head(rec, slot, *kind);
     for (long long k = 0; k < length && !c.Full(); ++k) {
       std::string text = head + Decimal(object.Start + k);
       c.Put(text);
@@ -174,22 +162,10 @@ void BuildPdoMapping(ParaDef& rec) {
   if (rec.RxPdoTable.size() < kPdoCount) rec.RxPdoTable.resize(kPdoCount);
   if (rec.TxPdoTable.size() < kPdoCount) rec.TxPdoTable.resize(kPdoCount);
 
-  BuildDirection(rec, {rec.RxPdoTable,
-                       rec.RxPdoClosed,
-                       {0, -1},
-                       {1, -1},
-                       rec.RxDigitalBytes,
-                       rec.RxAnalogBytes,
-                       rec.RxPdoNext,
-                       rec.RxPdoLast});
-  BuildDirection(rec, {rec.TxPdoTable,
-                       rec.TxPdoClosed,
-                       {2, 4},
-                       {3, 5},
-                       rec.TxDigitalBytes,
-                       rec.TxAnalogBytes,
-                       rec.TxPdoNext,
-                       rec.TxPdoLast});
+  BuildDirection(rec, {rec.RxPdoTable, rec.RxPdoClosed, true, rec.RxDigitalBytes, rec.RxAnalogBytes,
+                       rec.RxPdoNext, rec.RxPdoLast});
+  BuildDirection(rec, {rec.TxPdoTable, rec.TxPdoClosed, false, rec.TxDigitalBytes,
+                       rec.TxAnalogBytes, rec.TxPdoNext, rec.TxPdoLast});
 }
 
 }  // namespace q4410

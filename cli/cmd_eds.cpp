@@ -3,8 +3,10 @@
 
 #include "canopen/eds_writer.h"
 #include "canopen/pdo_builder.h"
+#include "cli/cli_observer.h"
 #include "cli/commands.h"
 #include "config/clock_time.h"
+#include "config_file/apply_config.h"
 #include "config_file/config_json.h"
 #include "config_file/text_file.h"
 
@@ -32,6 +34,15 @@ int Run(const Invocation& in) {
   ConfigFile file;
   if (!RecordFromJson(text, rec, file, error)) {
     Fail("The configuration file " + configPath + " is refused: " + error);
+    return 1;
+  }
+  // The values pass the checks of `write` and the windows, with their messages.
+  const ApplyResult applied = ApplyConfigFile(rec, file);
+  if (!applied.ok) {
+    CliObserver observer;
+    for (const TableMessage& message : applied.messages)
+      observer.ShowMessage(message.text, message.title);
+    Fail("The configuration file " + configPath + " is refused at \"" + applied.key + "\"");
     return 1;
   }
   // The file describes what a download of its objects would leave in the module: the

@@ -20,8 +20,9 @@ int Run(const Invocation& in) {
 
   ParaDef rec;
   QtSerialPort port;
+  Link link{port, PlainConsoleEnv()};
   CliObserver observer;
-  if (RunConnect(rec, port, request, PlainConsoleEnv(), observer) != ConnectResult::Connected)
+  if (RunConnect(rec, link, request, observer) != ConnectResult::Connected)
     return 1;
   TakeStoredErrorControl(rec);
   if (in.IsSet("json"))

@@ -34,11 +34,9 @@ int Run(const Invocation& in) {
   }
 
   ParaDef rec;
-  rec.ComPorts = {device};
   QtSerialPort port;
-  const ConsoleEnv env = PlainConsoleEnv();
-  if (RunConnect(rec, port, {device, AppSelection::CANopen}, env, observer) !=
-      ConnectResult::Connected)
+  Link link{port, PlainConsoleEnv()};
+  if (RunConnect(rec, link, {device, AppSelection::CANopen}, observer) != ConnectResult::Connected)
     return 1;
   TakeStoredErrorControl(rec);  // what the file leaves out stays as the module holds it
   const ApplyResult applied = ApplyConfigFile(rec, file);
@@ -53,7 +51,7 @@ int Run(const Invocation& in) {
 
   BuildPdoMapping(rec);
   const DownloadRequest request{device, edsDir, NowLocal()};
-  if (RunDownload(rec, port, request, env, observer) != DownloadResult::Done) return 1;
+  if (RunDownload(rec, link, request, observer) != DownloadResult::Done) return 1;
   std::cout << observer.lastStatus << ": " << edsDir << "/" << EdsFileName(rec) << std::endl;
   return 0;
 }

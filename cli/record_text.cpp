@@ -4,6 +4,7 @@
 
 #include "config/lists.h"
 #include "config/numbers.h"
+#include "config/object_kinds.h"
 
 namespace q4410::cli {
 
@@ -51,9 +52,9 @@ std::string RecordToText(const ParaDef& rec) {
   for (int i = 0; i < rec.ModuleAppObjectCount && i < static_cast<int>(rec.ModuleAppObjects.size());
        ++i) {
     const AppObject& object = rec.ModuleAppObjects[i];
-    const std::string kind = object.Kind >= 0 && object.Kind < 6
-                                 ? std::string(kKindShortNames[object.Kind])
-                                 : "kind " + Decimal(object.Kind);
+    const KindTraits* traits = KindOf(object.Kind);
+    const std::string kind =
+        traits ? std::string(traits->shortName) : "kind " + Decimal(object.Kind);
     out << "  " << i + 1 << ": device " << object.DevAddr << ", " << kind << ", start "
         << object.Start << ", length " << object.Length << "\n";
   }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "config/lists.h"
 #include "config/numbers.h"
+#include "config/object_kinds.h"
 
 namespace q4410 {
 
@@ -29,8 +29,6 @@ int UsedSlots(const ParaDef& rec) {
 
 void LoadAppObjectTable(ParaDef& rec) {
   DiscardAppObjectTable(rec);
-  for (size_t i = 0; i < kKindShortNames.size(); ++i)
-    rec.IOTypeNames[i] = std::string(kKindShortNames[i]);
   const int count =
       std::clamp(rec.ModuleAppObjectCount, 0,
                  std::min(kMaxAppObjects, static_cast<int>(rec.ModuleAppObjects.size())));
@@ -49,15 +47,11 @@ TableResult ApplicationObj(ParaDef& rec, int slot, const AppObjectFields& fields
   const double length = NumericValue(fields.length);
 
   if (Outside(address, 1, 247)) return Refused("ModBus Device Address Error. (1-247)", kError);
-  if (fields.kind < 0 || fields.kind >= static_cast<int>(kKindEntries.size()))
-    return Refused("Device I/O TYPE Error. (0-5)", kError);
-  if (IsDigitalKind(fields.kind)) {
-    if (Outside(start, 1, 9999)) return Refused("Relay Start Address Error. (1-9999)", kError);
-    if (Outside(length, 1, 254)) return Refused("Communication Length Error. (1-254)", "Erroe");
-  } else {
-    if (Outside(start, 1, 9999)) return Refused("Regisiter Start Address Error. (1-9999)", kError);
-    if (Outside(length, 1, 55)) return Refused("Communication Length Error. (1-55)", kError);
-  }
+  const KindTraits* kind = KindOf(fields.kind);
+  if (!kind) return Refused("Device I/O TYPE Error. (0-5)", kError);
+  if (Outside(start, 1, 9999)) return Refused(std::string(kind->startError), kError);
+  if (Outside(length, 1, kind->maxLength))
+    return Refused(std::string(kind->lengthError), std::string(kind->lengthErrorTitle));
   if (slot < 0 || slot >= static_cast<int>(rec.AppObjects.size())) return {};
 
   // The address goes into a byte of the module and into the PDO texts as a whole number, so

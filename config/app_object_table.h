@@ -27,13 +27,13 @@ struct TableResult {
 // The editor's entry fields: the three texts as typed and the position chosen in the kind list.
 struct AppObjectFields {
   std::string devAddr;  // "ModBus Device NodeID"
-  int kind = 0;         // 0..5, see kKindEntries
+  int kind = 0;         // 0..5, see kKinds
   std::string start;    // first relay or register
   std::string length;   // number of relays or registers
 };
 
-// Editor load: a fresh table of ten empty slots, the short kind names, then the objects read
-// from the module copied in (AppObjectCount follows).
+// Editor load: a fresh table of ten empty slots, then the objects read from the module copied
+// in (AppObjectCount follows).
 void LoadAppObjectTable(ParaDef& rec);
 
 // Editor unload: the working table and every edit made in it are dropped.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/numbers.h"
+#include "config/object_kinds.h"
 
 namespace q4410 {
 namespace {
@@ -28,29 +29,6 @@ bool BitSet(uint32_t word, int bit) {
 // neighbouring field of the word. Negative values wrap as they would in the module.
 uint32_t Field(long long value, uint32_t mask) {
   return static_cast<uint32_t>(value) & mask;
-}
-
-// Slave address text as the number stored in the top byte of an object word.
-uint32_t DevAddrNumber(const std::string& text) {
-  const double value = std::clamp(NumericValue(text), -1.0e9, 1.0e9);
-  return Field(RoundHalfEven(value), kByte);
-}
-
-// What one object adds to the total of its kind: bytes for digital kinds, registers for
-// analog kinds.
-long IOSizeOf(int kind, int length) {
-  switch (kind) {
-    case 0:
-    case 2:
-    case 4:
-      return (length + 7) / 8;
-    case 1:
-    case 3:
-    case 5:
-      return length;
-    default:
-      return 0;
-  }
 }
 
 }  // namespace
@@ -161,7 +139,6 @@ bool DecodeBlock0Header(ParaDef& rec, const std::vector<uint32_t>& words, AppSel
 }
 
 void DecodeBlock0Objects(ParaDef& rec, const std::vector<uint32_t>& words) {
-  rec.ModuleIOSize.fill(0);
   if (rec.EepromDataError) return;
   if (words.size() < static_cast<size_t>(kBlock0WordCount)) {
     rec.EepromDataError = true;
@@ -170,6 +147,8 @@ void DecodeBlock0Objects(ParaDef& rec, const std::vector<uint32_t>& words) {
   const int count = std::clamp(rec.ModuleAppObjectCount, 0, kMaxAppObjects);
   rec.ModuleAppObjectCount = count;
   rec.ModuleAppObjects.resize(count);
+  // The data of the objects per direction: bytes of digital data, registers of analog data.
+  long long rxDigital = 0, rxAnalog = 0, txDigital = 0, txAnalog = 0;
   for (int j = 0; j < count; ++j) {
     const uint32_t head = words[7 + 2 * j];
     const uint32_t span = words[8 + 2 * j];
@@ -178,20 +157,25 @@ void DecodeBlock0Objects(ParaDef& rec, const std::vector<uint32_t>& words) {
     obj.Kind = static_cast<int>(ByteAt(head, 16));
     obj.Start = static_cast<int>(High(span));
     obj.Length = static_cast<int>(Low(span));
-    if (obj.Kind < 6)
-      rec.ModuleIOSize[obj.Kind] += IOSizeOf(obj.Kind, obj.Length);  // others add nothing
+    if (const KindTraits* kind = KindOf(obj.Kind)) {  // other kinds add nothing
+      long long& total = kind->write ? (kind->digital ? rxDigital : rxAnalog)
+                                     : (kind->digital ? txDigital : txAnalog);
+      total += DataUnits(*kind, obj.Length);
+    }
+    // No window accepts such a length, and the PDO layout counts at most 32767, so a download
+    // would write count words that disagree with it: the stored data is taken as faulty.
+    if (obj.Length > 32767) rec.EepromDataError = true;
   }
 
-  // The count words: bytes of digital data and registers of analog data per direction.
+  // The count words must agree with the objects.
   const uint32_t w27 = words[27];
   const uint32_t w28 = words[28];
-  const auto& size = rec.ModuleIOSize;
   rec.RxDigitalBytes = static_cast<int>(High(w27));
   rec.RxAnalogBytes = static_cast<int>(Low(w27));
   rec.TxDigitalBytes = static_cast<int>(High(w28));
   rec.TxAnalogBytes = static_cast<int>(Low(w28));
-  if (rec.RxDigitalBytes != size[0] || rec.RxAnalogBytes != size[1] ||
-      rec.TxDigitalBytes != size[2] + size[4] || rec.TxAnalogBytes != size[3] + size[5])
+  if (rec.RxDigitalBytes != rxDigital || rec.RxAnalogBytes != rxAnalog ||
+      rec.TxDigitalBytes != txDigital || rec.TxAnalogBytes != txAnalog)
     rec.EepromDataError = true;
 }
 
@@ -217,7 +201,7 @@ std::vector<uint32_t> PackBlock0(const ParaDef& rec) {
   if (rec.AppObjectsUnchanged) return w;  // the module keeps its own table words
   for (int j = 0; j < count; ++j) {
     const AppObject& obj = rec.AppObjects[j];
-    w[7 + 2 * j] = DevAddrNumber(obj.DevAddr) << 24 | Field(obj.Kind, kByte) << 16;
+    w[7 + 2 * j] = Field(DevAddrNumber(obj), kByte) << 24 | Field(obj.Kind, kByte) << 16;
     w[8 + 2 * j] = Field(obj.Start, kHalf) << 16 | Field(obj.Length, kHalf);
   }
   w[27] = Field(rec.RxDigitalBytes, kHalf) << 16 | Field(rec.RxAnalogBytes / 2, kHalf);

@@ -25,7 +25,7 @@ bool DecodeBlock0Header(ParaDef& rec, const std::vector<uint32_t>& words, AppSel
 
 // Unpacks the application objects W7..W26 and checks the count words W27, W28 against them
 // (`words` holds at least W0..W28). Called only when no data error was found so far; sets
-// ModuleIOSize, ModuleAppObjects and the four byte counts.
+// ModuleAppObjects and the four byte counts.
 void DecodeBlock0Objects(ParaDef& rec, const std::vector<uint32_t>& words);
 
 // The words the download writes into block 0 from offset 40: W0..W28 (29 words). The time

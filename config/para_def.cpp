@@ -1,37 +1,50 @@
 #include "config/para_def.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <cstdint>
 
+#include "config/lists.h"
 #include "config/numbers.h"
 
 namespace q4410 {
 
+namespace {
+
+// Sets the named fields back to their defaults.
+template <typename... Fields>
+void Restore(ParaDef& rec, Fields... fields) {
+  const ParaDef defaults;
+  ((rec.*fields = defaults.*fields), ...);
+}
+
+}  // namespace
+
 void ApplyStartUpState(ParaDef& rec) {
-  rec = ParaDef{};
+  Restore(rec, &ParaDef::AppKind, &ParaDef::NodeId, &ParaDef::CanBaudCode,
+          &ParaDef::EepromDataError, &ParaDef::RxPdoLast, &ParaDef::TxPdoLast, &ParaDef::EdsFlag);
 }
 
 void ApplyDataErrorDefaults(ParaDef& rec) {
-  rec.NodeId = 1;
-  rec.CanBaudCode = 0;
-  rec.ConfigYear = rec.ConfigMonth = rec.ConfigDay = 0;
-  rec.ConfigHour = rec.ConfigMinute = rec.ConfigSecond = 0;
-  rec.ModuleAppObjectCount = 0;
-  rec.ModuleAppObjects.clear();
-  rec.ComBaudCode = 3;
-  rec.ComDataBits = 8;
-  rec.ComParity = 0;
-  rec.ComStopBits = 1;
-  rec.ComTimeoutMs = 200;
+  Restore(rec, &ParaDef::NodeId, &ParaDef::CanBaudCode, &ParaDef::ConfigYear, &ParaDef::ConfigMonth,
+          &ParaDef::ConfigDay, &ParaDef::ConfigHour, &ParaDef::ConfigMinute, &ParaDef::ConfigSecond,
+          &ParaDef::ModuleAppObjectCount, &ParaDef::ModuleAppObjects, &ParaDef::ComBaudCode,
+          &ParaDef::ComDataBits, &ParaDef::ComParity, &ParaDef::ComStopBits, &ParaDef::ComTimeoutMs,
+          &ParaDef::AppObjectsUnchanged);
   rec.ComChecksum = ComChecksumOf(rec);
-  rec.AppObjectsUnchanged = false;
 }
 
 int ComChecksumOf(const ParaDef& rec) {
-  long b = 0;
-  if (rec.ComBaudCode >= 0 && rec.ComBaudCode < 8)
-    b = std::strtol(rec.BaudRateText[rec.ComBaudCode].c_str(), nullptr, 10);
+  long b = 0;  // the baud rate as a number: the one its list entry names
+  if (rec.ComBaudCode >= 0 && rec.ComBaudCode < static_cast<int>(kComBaudEntries.size()))
+    b = static_cast<long>(NumericValue(kComBaudEntries[rec.ComBaudCode]));
   return static_cast<int>(((b >> 16) & 255) + ((b >> 8) & 255) + (b & 255) + rec.ComDataBits +
                           rec.ComParity + rec.ComStopBits);
+}
+
+int DevAddrNumber(const AppObject& object) {
+  // Texts of absurd size are held to a range where rounding is exact.
+  const double value = std::clamp(NumericValue(object.DevAddr), -1.0e9, 1.0e9);
+  return static_cast<int>(static_cast<uint32_t>(RoundHalfEven(value)) & 0xFFu);
 }
 
 std::string FirmwareText(const ParaDef& rec) {

@@ -19,7 +19,7 @@ enum class AppSelection { CANopen = 0, DeviceNet = 1 };
 // One block of Modbus data exchanged with one Modbus RTU slave.
 struct AppObject {
   std::string DevAddr = "0";  // slave address as decimal text; "0" in an empty slot
-  int Kind = 0;               // 0..5, see kKindShortNames
+  int Kind = 0;               // 0..5, see kKinds
   int Start = 0;              // first relay or register number
   int Length = 0;             // bits (digital kinds) or 16-bit registers (analog kinds)
   bool operator==(const AppObject&) const = default;
@@ -34,18 +34,13 @@ struct PdoRecord {
 // Field names follow the module's documentation so that the packing tables can be read
 // side by side with the code. Integer fields hold whatever range their comment gives;
 // Booleans are plain bool (the one place that needs the 16-bit form, block 2 word 0,
-// converts explicitly). EEPROM words are unsigned 32-bit.
+// converts explicitly). EEPROM words are unsigned 32-bit. The values a default-constructed
+// record holds are the defaults, written nowhere else.
 struct ParaDef {
-  // --- link state
-  bool LinkBusy = false;
+  // --- what the last connect found
   std::string ModulePrompt;  // "5160QT>" or "5160r>" once identified
-  int ModuleIdentified = 0;
-  int ConsoleTimeoutMs = 200;
-  std::string ConsoleReply;
-  std::vector<std::string> ComPorts;  // port labels in list order (at most 10)
   bool EepromDataError = false;
   bool AppObjectsUnchanged = false;
-  int EepromBlockNo = 0;
 
   // --- module identity (read-only, from block 0)
   int FirmwareMajor = 0;
@@ -60,14 +55,12 @@ struct ParaDef {
   int CanBaudCode = 0;  // index into the CAN baud list of the application
 
   // --- Modbus RTU line
-  int ComBaudCode = 3;  // index into BaudRateText
+  int ComBaudCode = 3;  // position in the baud list of the COM view (9600)
   int ComDataBits = 8;
   int ComParity = 0;    // 0 none, 1 even, 2 odd
   int ComStopBits = 1;  // 1 or 2
   int ComTimeoutMs = 200;
   int ComChecksum = 174;  // see ComChecksumOf
-  std::array<std::string, 8> BaudRateText{"1200",  "2400",  "4800",  "9600",
-                                          "19200", "38400", "57600", "115200"};
 
   // --- time stamp of the last download
   int ConfigYear = 0;
@@ -82,8 +75,6 @@ struct ParaDef {
   int AppObjectCount = 0;
   std::vector<AppObject> ModuleAppObjects;  // as read at connect
   int ModuleAppObjectCount = 0;
-  std::array<std::string, 6> IOTypeNames;
-  std::array<long, 6> ModuleIOSize{};
   int RxDigitalBytes = 0;
   int RxAnalogBytes = 0;  // registers right after a connect, bytes once the PDO builder ran
   int TxDigitalBytes = 0;
@@ -115,12 +106,17 @@ struct ParaDef {
   std::vector<uint32_t> Block2Image;
 };
 
-// Puts the record into its program start-up state (a default-constructed record is
-// already in it; this is for code that reuses one).
+// What the main window's load puts into the record: the application, node ID, CAN baud code,
+// data-error flag, last PDO numbers and EDS flag as at program start.
 void ApplyStartUpState(ParaDef& rec);
 
-// Defaults after a data error: stored fields reset, AppKind and firmware kept.
+// Defaults after a data error: the stored fields back to their defaults, AppKind and firmware
+// kept.
 void ApplyDataErrorDefaults(ParaDef& rec);
+
+// The slave address of an object as the module stores it: the numeric value of its text,
+// rounded, in one byte.
+int DevAddrNumber(const AppObject& object);
 
 // The check byte stored beside the Modbus time-out.
 int ComChecksumOf(const ParaDef& rec);

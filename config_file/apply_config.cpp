@@ -3,6 +3,7 @@
 #include "config/eeprom_image.h"
 #include "config/lists.h"
 #include "config/numbers.h"
+#include "config/object_kinds.h"
 #include "config/settings_rules.h"
 
 namespace q4410 {
@@ -82,7 +83,7 @@ ApplyResult ApplyObjects(ParaDef& rec, const ConfigFile& file) {
     for (size_t i = 0; i < file.appObjects.size(); ++i) {
       const AppObject& object = file.appObjects[i];
       const std::string key = "AppObjects, object " + Decimal(static_cast<long long>(i) + 1);
-      if (!InList(object.Kind, kKindEntries.size()))
+      if (!KindOf(object.Kind))
         return Refuse(key, "Kind " + Decimal(object.Kind) + " is not an object kind (0-5)");
       const AppObjectFields fields{object.DevAddr, object.Kind, Decimal(object.Start),
                                    Decimal(object.Length)};

@@ -89,7 +89,7 @@ QString Q(const char* text) {
 
 QJsonObject ObjectToJson(const AppObject& object) {
   QJsonObject json;
-  json[Q("DevAddr")] = static_cast<qint64>(RoundHalfEven(NumericValue(object.DevAddr)));
+  json[Q("DevAddr")] = DevAddrNumber(object);
   json[Q("Kind")] = object.Kind;
   json[Q("Start")] = object.Start;
   json[Q("Length")] = object.Length;

@@ -1,7 +1,7 @@
 #include "link/connect_procedure.h"
 
-#include <cmath>
 #include <exception>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -19,14 +19,6 @@ struct ExchangeFailed {};
 // The console's prompt names neither controller.
 struct NotController {};
 
-// The unsigned word of a console value; a value outside 32 bits (only possible for a text
-// that was never a word) counts as 0.
-uint32_t WordOf(double value) {
-  const double word = FromConsoleValue(value);
-  if (!std::isfinite(word) || word < 0 || word > 4294967295.0) return 0;
-  return static_cast<uint32_t>(word);
-}
-
 std::string Key(int offset) {
   return "Long(" + Decimal(offset) + ")=";
 }
@@ -34,53 +26,47 @@ std::string Key(int offset) {
 // The console dialogue of one connect, over one open port.
 class ConnectDialogue {
  public:
-  ConnectDialogue(ParaDef& rec, SerialPort& port, const ConsoleEnv& env)
-      : rec_(rec), console_(port, env, rec.ConsoleTimeoutMs) {}
+  ConnectDialogue(SerialPort& port, const ConsoleEnv& env) : console_(port, env) {}
 
-  // Sends a line and waits for `expected`; the record keeps the reply.
-  bool Send(std::string_view command, std::string_view expected) {
-    const bool ok = console_.SendCommand(command, expected);
-    rec_.ConsoleReply = console_.Reply();
-    return ok;
-  }
+  // Sends a line and waits for `expected`; Reply() keeps what came before it.
   void MustSend(std::string_view command, std::string_view expected) {
-    if (!Send(command, expected)) throw ExchangeFailed{};
+    if (!console_.SendCommand(command, expected)) throw ExchangeFailed{};
+  }
+  const std::string& Reply() const { return console_.Reply(); }
+  // A line whose reply is not checked.
+  void Try(std::string_view command, std::string_view expected) {
+    console_.TryCommand(command, expected);
   }
 
   // Starts the word editor of the selected block at `offset` and reads `count` words. Every
   // word but the last is typed back exactly as it was shown, which moves the editor on to
   // the next word and leaves the stored word unchanged. The caller ends the edit.
-  std::vector<uint32_t> ReadWords(int offset, int count, int keyOffsetShift = 0) {
+  std::vector<uint32_t> ReadWords(int offset, int count) {
     std::vector<uint32_t> words;
     std::string command = "el " + Decimal(offset);
     for (int i = 0; i < count; ++i) {
-      double value = 0;
-      if (!console_.ReadConsoleValue(command, Key(offset + 4 * i - keyOffsetShift), value)) {
-        throw ExchangeFailed{};
-      }
-      words.push_back(WordOf(value));
+      std::optional<uint32_t> word;
+      if (!console_.ReadConsoleValue(command, Key(offset + 4 * i), word)) throw ExchangeFailed{};
+      words.push_back(word.value_or(0));
       if (i + 1 == count) break;
-      // A value text that is no plain number would be typed back as 0 and overwrite the
-      // module's word during a mere read: the edit is left without typing anything.
-      if (!IsConsoleWordText(console_.ValueText())) {
-        Send(".", "[EEPROM:]");
+      // A value text that is no number cannot be typed back, and anything else would
+      // overwrite the module's word during a mere read: the edit is left without typing.
+      if (!word) {
+        console_.SendCommand(".", "[EEPROM:]");
         throw ExchangeFailed{};
       }
-      command = Trim(ToConsoleText(words.back()));
+      command = Trim(ToConsoleText(*word));
     }
     return words;
   }
 
  private:
-  ParaDef& rec_;
   Console console_;
 };
 
 // What the connect does to the record before it talks to the module.
 void PrepareRecord(ParaDef& rec) {
-  rec.LinkBusy = true;
   rec.EepromDataError = false;
-  rec.EepromBlockNo = 0;
   rec.TxPdoClosed = 0;
   rec.RxPdoClosed = 0;
   rec.RxPdoLast = 0;
@@ -89,20 +75,18 @@ void PrepareRecord(ParaDef& rec) {
   rec.RxAnalogBytes = 0;
   rec.TxDigitalBytes = 0;
   rec.TxAnalogBytes = 0;
-  for (int kind = 0; kind < 4; ++kind) rec.ModuleIOSize[kind] = 0;
   rec.ModuleAppObjectCount = 0;
   rec.AppObjectsUnchanged = true;
   rec.EdsFlag = 0;
 }
 
 // The failure after the port was opened: message, status, the link given back.
-ConnectResult Release(ParaDef& rec, SerialPort& port, ConnectObserver& observer,
-                      const std::string& text, const std::string& title,
-                      const std::string& status) {
+ConnectResult Release(Link& link, ConnectObserver& observer, const std::string& text,
+                      const std::string& title, const std::string& status) {
   observer.ShowMessage(text, title);
   observer.SetStatus(status);
-  port.Close();
-  rec.LinkBusy = false;
+  link.port.Close();
+  link.LinkBusy = false;
   observer.LinkReleased();
   return ConnectResult::Failed;
 }
@@ -113,12 +97,12 @@ int ReadModule(ParaDef& rec, ConnectDialogue& dialogue, AppSelection selected,
                ConnectObserver& observer) {
   // Bring the console to its prompt from wherever it was left: command level, the EEPROM
   // tool or the middle of a word edit.
-  for (int i = 0; i < 3; ++i) dialogue.Send("", ">");
-  dialogue.Send("/q", ">");
-  dialogue.Send(".", "[EEPROM:]");
+  for (int i = 0; i < 3; ++i) dialogue.Try("", ">");
+  dialogue.Try("/q", ">");
+  dialogue.Try(".", "[EEPROM:]");
   dialogue.MustSend("exit", ">");
 
-  const std::string prompt = Trim(rec.ConsoleReply);
+  const std::string prompt = Trim(dialogue.Reply());
   int controllerKind = 0;
   if (prompt.find("5160r") != std::string::npos) {
     rec.ModulePrompt = "5160r>";
@@ -129,7 +113,6 @@ int ReadModule(ParaDef& rec, ConnectDialogue& dialogue, AppSelection selected,
   } else {
     throw NotController{};
   }
-  rec.ModuleIdentified = 1;
 
   // Firmware words at offsets 0, 4 and 8 of block 0 (the third is not used).
   dialogue.MustSend("use eeprom", "[EEPROM:]");
@@ -158,10 +141,8 @@ int ReadModule(ParaDef& rec, ConnectDialogue& dialogue, AppSelection selected,
 
   // The application block.
   if (selected == AppSelection::CANopen) {
-    rec.EepromBlockNo = 2;
     dialogue.MustSend("block 2", "[EEPROM:]");
-    const std::vector<uint32_t> block2 =
-        dialogue.ReadWords(0, kBlock2WordCount, (rec.EepromBlockNo - 2) * 256);
+    const std::vector<uint32_t> block2 = dialogue.ReadWords(0, kBlock2WordCount);
     std::copy(block2.begin(), block2.end(), rec.Block2Image.begin());
     dialogue.MustSend(".", "[EEPROM:]");
   } else {
@@ -183,7 +164,6 @@ void DecodeBlock0(ParaDef& rec, AppSelection selected, ConnectObserver& observer
   if (DecodeBlock0Header(rec, words, selected)) {
     observer.Progress(6);
     if (rec.EepromDataError) observer.ShowMessage("Some2 EEPROM Data is Error!", "Warnning");
-    rec.ModuleIOSize.fill(0);
     if (!rec.EepromDataError) DecodeBlock0Objects(rec, words);
   }
   observer.Progress(7);
@@ -192,10 +172,11 @@ void DecodeBlock0(ParaDef& rec, AppSelection selected, ConnectObserver& observer
 
 }  // namespace
 
-ConnectResult RunConnect(ParaDef& rec, SerialPort& port, const ConnectRequest& request,
-                         const ConsoleEnv& env, ConnectObserver& observer) {
-  if (rec.LinkBusy) return ConnectResult::Busy;
+ConnectResult RunConnect(ParaDef& rec, Link& link, const ConnectRequest& request,
+                         ConnectObserver& observer) {
+  if (link.LinkBusy) return ConnectResult::Busy;
   const std::string& label = request.port;
+  SerialPort& port = link.port;
 
   if (!port.IsOpen()) {
     const OpenResult opened = port.Open(label);
@@ -219,28 +200,29 @@ ConnectResult RunConnect(ParaDef& rec, SerialPort& port, const ConnectRequest& r
   }
 
   observer.Started();
+  link.LinkBusy = true;
   PrepareRecord(rec);
   observer.Progress(0);
   observer.Progress(1);
 
   int controllerKind = 0;
   try {
-    ConnectDialogue dialogue(rec, port, env);
+    ConnectDialogue dialogue(port, link.env);
     controllerKind = ReadModule(rec, dialogue, request.selected, observer);
     DecodeBlock0(rec, request.selected, observer);
   } catch (const NotController&) {
-    return Release(rec, port, observer, "This modules is not 5160QT!", "Error", "Timeout");
+    return Release(link, observer, "This modules is not 5160QT!", "Error", "Timeout");
   } catch (const ExchangeFailed&) {
-    return Release(rec, port, observer, "Timeout", "Error", "Timeout");
+    return Release(link, observer, "Timeout", "Error", "Timeout");
   } catch (const std::exception& error) {
-    return Release(rec, port, observer, error.what(), std::string(kDefaultMessageTitle), "");
+    return Release(link, observer, error.what(), std::string(kDefaultMessageTitle), "");
   }
 
   port.Close();
   observer.Progress(9);
   observer.ModuleShown(controllerKind);
   observer.SetStatus("Waiting for configuration");
-  rec.LinkBusy = false;
+  link.LinkBusy = false;
   observer.Progress(10);
   if (rec.EepromDataError) observer.ShowMessage("Some EEPROM Data is Error!", "Warnning");
   return ConnectResult::Connected;

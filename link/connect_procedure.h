@@ -6,9 +6,8 @@
 #include <string>
 
 #include "config/para_def.h"
-#include "link/console_env.h"
 #include "link/dialogue_observer.h"
-#include "link/serial_port.h"
+#include "link/link.h"
 
 namespace q4410 {
 
@@ -37,7 +36,7 @@ struct ConnectRequest {
   AppSelection selected = AppSelection::CANopen;
 };
 
-ConnectResult RunConnect(ParaDef& rec, SerialPort& port, const ConnectRequest& request,
-                         const ConsoleEnv& env, ConnectObserver& observer);
+ConnectResult RunConnect(ParaDef& rec, Link& link, const ConnectRequest& request,
+                         ConnectObserver& observer);
 
 }  // namespace q4410

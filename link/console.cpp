@@ -1,6 +1,6 @@
 #include "link/console.h"
 
-#include <cmath>
+#include <utility>
 
 #include "config/numbers.h"
 
@@ -26,18 +26,16 @@ void AppendBounded(std::string& buffer, std::string_view chunk) {
   buffer.append(chunk);
 }
 
+// Whether a reply ends with a prompt of the console: the controller's "5160QT>", a value
+// prompt's "-->" or the EEPROM tool's "[EEPROM:]".
+bool EndsAtPrompt(std::string_view reply) {
+  return reply.ends_with('>') || reply.ends_with("[EEPROM:]");
+}
+
 }  // namespace
 
 Console::Console(SerialPort& port, ConsoleEnv env, int timeoutMs)
     : port_(port), env_(std::move(env)), timeoutMs_(timeoutMs) {}
-
-// Lets the event loop run until `length` has passed (at least once).
-void Console::Pause(std::chrono::microseconds length) {
-  const auto start = env_.now();
-  do {
-    env_.pump();
-  } while (env_.now() - start < length);
-}
 
 bool Console::TimeUp(std::chrono::microseconds start) const {
   return env_.now() - start >= std::chrono::milliseconds(timeoutMs_);
@@ -53,44 +51,79 @@ bool Console::ReceiveInto(std::string& buffer) {
   return true;
 }
 
-// Types one line: stale input discarded, the characters one at a time with a pause after
-// each, a carriage return, a short wait for the output to leave, the pause again.
+// The pause after a character typed: the event loop runs until more input is waiting than
+// `waiting` (its echo has come back), at most kCharacterPause. Nothing is read here, so what
+// the console says reaches the reply in the pieces it came in.
+void Console::PauseForEcho(std::size_t waiting) {
+  const auto start = env_.now();
+  do {
+    env_.pump();
+  } while (port_.BytesWaitingIn() <= waiting && env_.now() - start < kCharacterPause);
+}
+
+// Types one line: the characters one at a time with a pause after each, a carriage return, a
+// short wait for the output to leave, the pause again. Input from before the line is stale
+// and discarded, except at a value prompt: there nothing may have followed the prompt, and
+// while the value is typed no more than its echo may arrive (see ReadConsoleValue).
 bool Console::SendLine(std::string_view command) {
-  if (port_.BytesWaitingIn() > 0) received_ += port_.ReadAll().size();
-  for (char c : command) {
-    port_.Write(std::string_view(&c, 1));
+  const bool atValuePrompt = std::exchange(atValuePrompt_, false) && command != ".";
+  const bool promptWasLast = std::exchange(afterPrompt_, {}).empty();
+  if (!atValuePrompt && port_.BytesWaitingIn() > 0) received_ += port_.ReadAll().size();
+  for (std::size_t typed = 0;; ++typed) {
+    const std::size_t waiting = port_.BytesWaitingIn();
+    if (atValuePrompt && (!promptWasLast || waiting > typed)) {
+      // The console has gone on: what was typed is erased and the edit ended, so that the
+      // word it shows now is left as it is.
+      SendCommand(std::string(typed, '\b') + ".", "[EEPROM:]");
+      return false;
+    }
+    const bool lineEnd = typed == command.size();
+    port_.Write(lineEnd ? std::string_view("\r") : command.substr(typed, 1));
     ++sent_;
-    Pause(kCharacterPause);
+    if (lineEnd) {
+      for (int check = 0; check < 10; ++check) {
+        if (port_.BytesWaitingOut() > 0) env_.pump();
+      }
+      if (port_.BytesWaitingOut() > 0) return false;
+    }
+    PauseForEcho(waiting);
+    if (lineEnd) return true;
   }
-  port_.Write("\r");
-  ++sent_;
-  for (int check = 0; check < 10; ++check) {
-    if (port_.BytesWaitingOut() > 0) env_.pump();
-  }
-  if (port_.BytesWaitingOut() > 0) return false;
-  Pause(kCharacterPause);
-  return true;
 }
 
 bool Console::SendCommand(std::string_view command, std::string_view expected) {
+  return Exchange(command, expected, false);
+}
+
+void Console::TryCommand(std::string_view command, std::string_view expected) {
+  Exchange(command, expected, true);
+}
+
+bool Console::Exchange(std::string_view command, std::string_view expected, bool untilAnyPrompt) {
   if (!SendLine(command)) return false;
   reply_.clear();
   const auto start = env_.now();
+  auto lastArrival = start;
   std::size_t at = std::string::npos;
   for (;;) {
     if (TimeUp(start)) return false;
-    if (ReceiveInto(reply_)) continue;
+    if (ReceiveInto(reply_)) {
+      lastArrival = env_.now();
+      continue;
+    }
     // The reply is searched only once nothing more is waiting, so that a reply arriving in
     // several pieces is collected first. An empty expected text never matches.
     if (!expected.empty() && (at = reply_.find(expected)) != std::string::npos) break;
+    if (untilAnyPrompt && EndsAtPrompt(reply_) && env_.now() - lastArrival >= kSettleTime)
+      return false;
     env_.pump();
   }
   reply_.resize(at);
   return true;
 }
 
-bool Console::ReadConsoleValue(std::string_view command, std::string_view key, double& value) {
-  valueText_.clear();
+bool Console::ReadConsoleValue(std::string_view command, std::string_view key,
+                               std::optional<uint32_t>& word) {
   if (!SendLine(command)) return false;
   std::string buffer;
   const auto start = env_.now();
@@ -110,32 +143,29 @@ bool Console::ReadConsoleValue(std::string_view command, std::string_view key, d
   const std::size_t valueAt = keyAt + wanted.size();
   const std::size_t markerAt = text.find(kValueMarker, valueAt);
   if (markerAt == std::string::npos) return false;
-  valueText_ = text.substr(valueAt, markerAt - valueAt);
-  value = NumericValue(valueText_);
+  word = FromConsoleValue(std::string_view(text).substr(valueAt, markerAt - valueAt));
+  atValuePrompt_ = true;
+  afterPrompt_ = text.substr(markerAt + kValueMarker.size());
   return true;
 }
 
-std::string ToConsoleText(double word) {
-  const long long whole = std::llround(word);
-  return DefaultRendering(whole <= 2147483647LL ? whole : whole - 4294967296LL);
+std::string ToConsoleText(uint32_t word) {
+  return DefaultRendering(static_cast<int32_t>(word));
 }
 
-double FromConsoleValue(double value) {
-  return value >= 0 ? value : value + 4294967296.0;
-}
-
-bool IsConsoleWordText(std::string_view text) {
+std::optional<uint32_t> FromConsoleValue(std::string_view text) {
   const std::string trimmed = Trim(text);
   std::string_view digits = trimmed;
   const bool negative = digits.starts_with('-');
   if (negative) digits.remove_prefix(1);
-  if (digits.empty() || digits.size() > 16) return false;
+  if (digits.empty() || digits.size() > 10) return std::nullopt;
   long long magnitude = 0;
   for (char c : digits) {
-    if (c < '0' || c > '9') return false;
+    if (c < '0' || c > '9') return std::nullopt;
     magnitude = magnitude * 10 + (c - '0');
   }
-  return negative ? magnitude <= 2147483648LL : magnitude <= 2147483647LL;
+  if (magnitude > (negative ? 2147483648LL : 2147483647LL)) return std::nullopt;
+  return static_cast<uint32_t>(negative ? -magnitude : magnitude);
 }
 
 }  // namespace q4410

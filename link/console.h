@@ -4,6 +4,8 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,13 +16,18 @@ namespace q4410 {
 
 // Pause after every character typed and after the carriage return. At 115200 baud a
 // character takes 86.8 us on the line, and the module's console echoes it from its receive
-// interrupt, which keeps its transmitter busy for another 86.8 us. The next character should
-// not arrive while that echo is still going out, or a console with a one-character receive
-// register may lose it: 0.5 ms covers those two character times with room for the module's
-// interrupt latency and for the PC's scheduling jitter (with a pump that sleeps 100 us a
-// pause lasts about 0.65 ms). A connect to a configured module types about 220 characters
-// in 50 lines, so the pauses cost about 0.2 s; even 600 characters stay under 0.5 s.
+// interrupt. The next character is typed once the echo of the last one has come back, which
+// shows the console has taken it, and at the latest after kCharacterPause: for a console that
+// does not echo, or a line (a USB adapter) that holds the echo back for a millisecond or more.
+// 0.5 ms covers the character and its echo with room for the module's interrupt latency. A
+// connect to a configured module types about 220 characters in 50 lines, so even without
+// echoes the pauses cost about 0.15 s.
 inline constexpr std::chrono::microseconds kCharacterPause{500};
+
+// Quiet time after which a prompt counts as the last thing the console said, where a reply is
+// not checked: about six character times at 115200 baud. A console that answers does so within
+// a character time or two of the line that asked.
+inline constexpr std::chrono::microseconds kSettleTime{500};
 
 class Console {
  public:
@@ -31,37 +38,51 @@ class Console {
   bool SendCommand(std::string_view command, std::string_view expected);
   const std::string& Reply() const { return reply_; }
 
-  // Sends one line and waits for a value prompt: key, value, "-->". The value text is
-  // converted leniently (no digits gives 0); ValueText() keeps the text as it came.
-  bool ReadConsoleValue(std::string_view command, std::string_view key, double& value);
-  const std::string& ValueText() const { return valueText_; }
+  // Sends a line whose reply is not checked (the lines that bring the console to a known state
+  // from wherever it was left). It ends as SendCommand does when `expected` arrives, and also
+  // once any prompt of the console (the controller's ">", "[EEPROM:]", a value prompt's "-->")
+  // ends what arrived and nothing more follows for kSettleTime; a silent console still takes
+  // the whole reply window.
+  void TryCommand(std::string_view command, std::string_view expected);
+
+  // Sends one line and waits for a value prompt: key, value, "-->". `word` gets the value
+  // shown, or nothing when its text is not a signed 32-bit number.
+  //
+  // A line typed at a value prompt (the last exchange ended at one) other than "." is a value
+  // the console stores into the word it shows. So it is typed only while that prompt is the
+  // last thing the console said: nothing after its marker, nothing waiting before the first
+  // character, and never more arriving while the line is typed than the echo of the characters
+  // typed so far. Otherwise the characters typed are erased, the edit is ended with "." and the
+  // exchange fails, so that no word is written but the one whose prompt was read.
+  bool ReadConsoleValue(std::string_view command, std::string_view key,
+                        std::optional<uint32_t>& word);
 
   // Characters written and received since construction (for measurements).
   std::size_t CharactersSent() const { return sent_; }
   std::size_t CharactersReceived() const { return received_; }
 
  private:
+  bool Exchange(std::string_view command, std::string_view expected, bool untilAnyPrompt);
   bool SendLine(std::string_view command);
-  void Pause(std::chrono::microseconds length);
+  void PauseForEcho(std::size_t waiting);
   bool TimeUp(std::chrono::microseconds start) const;
   bool ReceiveInto(std::string& buffer);
   SerialPort& port_;
   ConsoleEnv env_;
   int timeoutMs_;
   std::string reply_;
-  std::string valueText_;
+  bool atValuePrompt_ = false;
+  std::string afterPrompt_;  // what followed the marker of that value prompt
   std::size_t sent_ = 0;
   std::size_t received_ = 0;
 };
 
 // Unsigned word to the signed text the console takes: " 108", "-1" (default rendering,
 // so non-negative values carry a leading blank).
-std::string ToConsoleText(double word);
+std::string ToConsoleText(uint32_t word);
 
-// Signed console value to the unsigned word: -1 gives 4294967295.
-double FromConsoleValue(double value);
-
-// True when `text` (blanks at both ends ignored) is a plain signed 32-bit decimal number.
-bool IsConsoleWordText(std::string_view text);
+// The signed text the console shows (blanks at both ends ignored) to the unsigned word: "-1"
+// gives 4294967295. Nothing when the text is not a plain signed 32-bit decimal number.
+std::optional<uint32_t> FromConsoleValue(std::string_view text);
 
 }  // namespace q4410

@@ -7,33 +7,36 @@
 #include "config/eeprom_image.h"
 #include "config/lists.h"
 #include "config/numbers.h"
+#include "config/object_kinds.h"
 #include "config/para_def.h"
 
 namespace q4410::sim {
 namespace {
 
 std::string KindName(int kind) {
-  if (kind >= 0 && kind < static_cast<int>(kKindShortNames.size()))
-    return std::string(kKindShortNames[static_cast<size_t>(kind)]);
+  if (const KindTraits* traits = KindOf(kind)) return std::string(traits->shortName);
   return "kind " + std::to_string(kind);
 }
 
+// The rate a baud list names for `code`.
+template <std::size_t N>
+std::string Rate(const std::array<std::string_view, N>& list, int code, const char* unit) {
+  if (code < 0 || code >= static_cast<int>(N)) return {};
+  return std::to_string(static_cast<long>(NumericValue(list[static_cast<size_t>(code)]))) + unit;
+}
+
 std::string CanBaud(const ParaDef& rec) {
-  if (rec.AppKind == 0 && rec.CanBaudCode >= 0 && rec.CanBaudCode < 8)
-    return std::to_string(kCanopenBaudKbps[static_cast<size_t>(rec.CanBaudCode)]) + " kbit/s";
-  static constexpr int kDevicenetKbps[] = {125, 250, 500};
-  if (rec.AppKind == 1 && rec.CanBaudCode >= 0 && rec.CanBaudCode < 3)
-    return std::to_string(kDevicenetKbps[rec.CanBaudCode]) + " kbit/s";
-  return "code " + std::to_string(rec.CanBaudCode);
+  std::string rate;
+  if (rec.AppKind == 0) rate = Rate(kCanopenBaudEntries, rec.CanBaudCode, " kbit/s");
+  if (rec.AppKind == 1) rate = Rate(kDevicenetBaudEntries, rec.CanBaudCode, " kbit/s");
+  return rate.empty() ? "code " + std::to_string(rec.CanBaudCode) : rate;
 }
 
 std::string ComLine(const ParaDef& rec) {
   static constexpr const char* kParity[] = {"none", "even", "odd"};
   std::ostringstream out;
-  if (rec.ComBaudCode >= 0 && rec.ComBaudCode < 8)
-    out << rec.BaudRateText[static_cast<size_t>(rec.ComBaudCode)] << " baud";
-  else
-    out << "baud code " << rec.ComBaudCode;
+  const std::string rate = Rate(kComBaudEntries, rec.ComBaudCode, " baud");
+  out << (rate.empty() ? "baud code " + std::to_string(rec.ComBaudCode) : rate);
   out << ", " << rec.ComDataBits << " data bits, parity ";
   if (rec.ComParity >= 0 && rec.ComParity < 3)
     out << kParity[rec.ComParity];

@@ -132,7 +132,7 @@ std::string WindowManager::SelectedPort() const {
   if (!main_) return {};
   auto* list = main_->findChild<QComboBox*>("ComPort");
   const int index = list ? list->currentIndex() : -1;
-  const auto& ports = session_.rec.ComPorts;
+  const auto& ports = session_.link.ComPorts;
   return index >= 0 && index < static_cast<int>(ports.size()) ? ports[index] : std::string();
 }
 

@@ -49,8 +49,7 @@ ParaDef EditedRecord() {
 class DownloadTest : public ::testing::Test {
  protected:
   DownloadResult Download(const SimulatedModule& module, ParaDef& rec) {
-    return RunDownload(rec, port, {module.device(), edsDir.path().toStdString(), kClock},
-                       PlainConsoleEnv(), observer);
+    return RunDownload(rec, link, {module.device(), edsDir.path().toStdString(), kClock}, observer);
   }
   std::vector<uint32_t> Words(const SimulatedModule& module, int block, int first, int count) {
     std::vector<uint32_t> words;
@@ -64,6 +63,7 @@ class DownloadTest : public ::testing::Test {
 
   QTemporaryDir edsDir;
   QtSerialPort port;
+  Link link{port, PlainConsoleEnv()};
   RecordingConnectObserver observer;
 };
 
@@ -77,7 +77,7 @@ TEST_F(DownloadTest, WritesBlocksZeroAndTwoAsPackedAndTheEdsFile) {
       << ::testing::PrintToString(observer.events);
   EXPECT_EQ(observer.messages, Strings{});
   EXPECT_EQ(observer.status, "Produce .EDS file is OK");
-  EXPECT_FALSE(rec.LinkBusy);
+  EXPECT_FALSE(link.LinkBusy);
   EXPECT_FALSE(port.IsOpen());
   EXPECT_EQ(rec.EdsFlag, 1);
   EXPECT_EQ(rec.ConfigYear, 2026);
@@ -130,7 +130,7 @@ TEST_F(DownloadTest, ConsoleThatStopsAnsweringEndsInTimeoutWithoutEdsFile) {
     EXPECT_EQ(Download(module, rec), DownloadResult::Failed);
     EXPECT_EQ(observer.messages, Strings{"Q-4410C Utility: Timeout"});
     EXPECT_EQ(observer.status, "Timeout");
-    EXPECT_FALSE(rec.LinkBusy);
+    EXPECT_FALSE(link.LinkBusy);
     EXPECT_FALSE(port.IsOpen());
     EXPECT_FALSE(EdsWritten(rec));
   }
@@ -138,11 +138,10 @@ TEST_F(DownloadTest, ConsoleThatStopsAnsweringEndsInTimeoutWithoutEdsFile) {
 
 TEST_F(DownloadTest, PortFailuresAndABusyLink) {
   ParaDef rec = EditedRecord();
-  EXPECT_EQ(
-      RunDownload(rec, port, {"/dev/q4410-no-such-port", "", kClock}, PlainConsoleEnv(), observer),
-      DownloadResult::Failed);
+  EXPECT_EQ(RunDownload(rec, link, {"/dev/q4410-no-such-port", "", kClock}, observer),
+            DownloadResult::Failed);
   EXPECT_EQ(observer.messages, Strings{"Warning: Can't open /dev/q4410-no-such-port!"});
-  EXPECT_FALSE(rec.LinkBusy);
+  EXPECT_FALSE(link.LinkBusy);
 
   SimulatedModule module;
   ASSERT_TRUE(module.started());
@@ -153,11 +152,11 @@ TEST_F(DownloadTest, PortFailuresAndABusyLink) {
   EXPECT_EQ(observer.messages,
             Strings{"Q-4410C Utility: " + module.device() + " has been occupied"});
   EXPECT_EQ(observer.status, module.device() + " has been occupied");
-  EXPECT_FALSE(rec.LinkBusy);
+  EXPECT_FALSE(link.LinkBusy);
   holder.Close();
 
   const std::vector<char> before = module.ImageBytes();
-  rec.LinkBusy = true;
+  link.LinkBusy = true;
   observer = {};
   EXPECT_EQ(Download(module, rec), DownloadResult::Busy);
   EXPECT_EQ(observer.events, Strings{});
@@ -181,7 +180,7 @@ TEST_F(DownloadTest, UnwritableEdsDirectoryLeavesTheModuleConfiguredAndSaysSo) {
   EXPECT_EQ(observer.messages[0].rfind("Error: ", 0), 0u) << observer.messages[0];
   EXPECT_NE(observer.messages[0].find("COPn9.eds"), std::string::npos) << observer.messages[0];
   EXPECT_NE(observer.status, "Produce .EDS file is OK");
-  EXPECT_FALSE(rec.LinkBusy);
+  EXPECT_FALSE(link.LinkBusy);
   EXPECT_FALSE(port.IsOpen());
   ::chmod(edsDir.path().toLocal8Bit().constData(), 0700);
 }

@@ -97,7 +97,6 @@ TEST(EdsFile, TransmitDataPastPdo0InHeartbeatMode) {
   rec.AppObjects[2] = {"12", 3, 1, 5};
   rec.AppObjectCount = 3;
   rec.TxPdoClosed = 1;
-  // The euro sign has a Windows-1252 byte, the check mark has none.
   rec.EdsInfoText = {"Line 2 \xE2\x82\xAC", "Zo\xC3\xAB \xE2\x9C\x93"};
   BuildPdoMapping(rec);
   std::string text = EdsFileText(rec, {2026, 1, 2, 12, 10, 0});

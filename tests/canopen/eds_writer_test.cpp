@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "canopen/ascii_line.h"
 #include "canopen/pdo_builder.h"
 #include "tests/canopen/eds_ini_check.h"
 
@@ -169,19 +170,30 @@ TEST(EdsWriter, ProfileObjectsStopAt255SubIndices) {
   EXPECT_EQ(Value(ini, "6200SUBFF", "PARAMETERNAME"), "Number of Outputs 7F1h to 7F8h");
 }
 
-TEST(EdsWriter, TextsDefaultsAndConversion) {
+TEST(EdsWriter, TextsDefaultsAndLineLength) {
   ParaDef rec = WithObjects({});
   testing::EdsIni defaults = Ini(rec);
   EXPECT_EQ(Value(defaults, "FILEINFO", "DESCRIPTION"),
             "VELDAN CANopen Master/ModBus RTU Slave Gateway");
   EXPECT_EQ(Value(defaults, "FILEINFO", "CREATEDBY"), "VELDAN");
 
-  // A line break typed into a text cannot start a new line of the file; a broken UTF-8
-  // sequence and a character outside Windows-1252 are written as "?".
-  rec.EdsInfoText = {"A\r\n[1000]", "B\xC3 \xE4\xB8\xAD \xC3\xA9"};
+  // Typed texts reach the file as ASCII, each on one line of at most 255 characters.
+  rec.EdsInfoText = {std::string(300, 'x'), "M\xC3\xBCller\r\n[1000]"};
   testing::EdsIni typed = Ini(rec);
-  EXPECT_EQ(Value(typed, "FILEINFO", "DESCRIPTION"), "A??[1000]");
-  EXPECT_EQ(Value(typed, "FILEINFO", "CREATEDBY"), "B? ? \xE9");
+  EXPECT_EQ(Value(typed, "FILEINFO", "DESCRIPTION"), std::string(255 - 12, 'x'));
+  EXPECT_EQ(Value(typed, "FILEINFO", "CREATEDBY"), "Muller??[1000]");
+}
+
+TEST(AsciiLine, BaseLettersAndQuestionMarks) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Plain text 1-2, ok.", "Plain text 1-2, ok."},
+      {"\xC3\x9C \xC3\xA9 \xC3\x9F \xC3\x86 \xC5\x93 \xC5\x81 \xC3\xBF", "U e ss AE oe L y"},
+      {"e\xCC\x81", "e"},  // a decomposed e with acute accent
+      {std::string("\t\r\n\x1F\x7F\0.", 7), "??????."},
+      {"\xE2\x82\xAC \xC3\x97 \xE4\xB8\xAD \xF0\x9F\x98\x80", "? ? ? ?"},  // no letters
+      {"B\xC3 \xFF", "B? ?"},                                              // not UTF-8
+  };
+  for (const auto& [text, ascii] : cases) EXPECT_EQ(AsciiLine(text), ascii) << text;
 }
 
 TEST(EdsWriter, TimeOnTheTwelveHourClockAndDateMonthFirst) {

@@ -223,8 +223,13 @@ TEST(PdoBuilder, TenBitObjectEndsAt0008And0010) {
   EXPECT_EQ(rec.RxDigitalBytes, 2);
 }
 
-TEST(PdoBuilder, ReadDoAndReadAoJoinTheTransmitSideInSlotOrder) {
-  ParaDef rec = WithObjects({{"5", 4, 9, 8}, {"1", 0, 1, 8}, {"6", 2, 1, 8}, {"7", 5, 300, 1}});
+TEST(PdoBuilder, ReadDoAndReadAoJoinTheTransmitSideInSlotOrderUnknownKindsNowhere) {
+  ParaDef rec = WithObjects({{"5", 4, 9, 8},
+                             {"1", 0, 1, 8},
+                             {"6", 2, 1, 8},
+                             {"7", 5, 300, 1},
+                             {"8", -1, 1, 8},
+                             {"9", 6, 1, 8}});
   BuildPdoMapping(rec);
   EXPECT_EQ(rec.TxPdoTable[0].Mapping[0], "0x5- DO:0009~0016");
   EXPECT_EQ(rec.TxPdoTable[0].Mapping[1], "0x6- DI:0001~0008");
@@ -232,6 +237,7 @@ TEST(PdoBuilder, ReadDoAndReadAoJoinTheTransmitSideInSlotOrder) {
   EXPECT_EQ(rec.RxPdoTable[0].Mapping[0], "0x1- DO:0001~0008");
   EXPECT_EQ(rec.TxDigitalBytes, 2);
   EXPECT_EQ(rec.RxDigitalBytes, 1);
+  EXPECT_EQ(rec.RxAnalogBytes + rec.TxAnalogBytes, 2);
 }
 
 TEST(PdoBuilder, EveryObjectInUseCountsWhateverItsAddressSlotsPastTheCountDoNot) {

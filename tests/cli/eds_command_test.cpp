@@ -100,4 +100,19 @@ TEST_F(EdsCommand, FailuresSayWhichFileAndWhy) {
   EXPECT_FALSE(fs::exists(dir / "COPn7.eds"));
 }
 
+TEST_F(EdsCommand, ValuesPassTheChecksOfWrite) {
+  const std::pair<const char*, const char*> refused[] = {
+      {R"({"NodeId": 0})", "Error: Node ID is not supported!(1~127)"},
+      {R"({"CanBaudCode": 9})", "Error: CanBaudCode 9 has no entry in the CANopen baud list"},
+      {R"({"AppObjects": [{"DevAddr": 1, "Kind": -1, "Start": 1, "Length": 8}]})",
+       "Error: Kind -1 is not an object kind (0-5)"}};
+  for (auto [config, message] : refused) {
+    CtlRun run = Ctl({"--config", Write("refused.json", config), "--eds-dir", Dir()});
+    EXPECT_EQ(run.exitCode, 1) << config;
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1), std::string(message) + "\n");
+  }
+  EXPECT_FALSE(fs::exists(dir / "COPn0.eds"));
+  EXPECT_FALSE(fs::exists(dir / "COPn1.eds"));
+}
+
 }  // namespace

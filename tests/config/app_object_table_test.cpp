@@ -35,8 +35,6 @@ TEST(AppObjectTable, LoadCopiesTheModuleTableIntoTenFreshSlots) {
   EXPECT_EQ(rec.AppObjectCount, 2);
   EXPECT_EQ(rec.AppObjects[1], Object("2", 3, 100, 2));
   EXPECT_EQ(rec.AppObjects[7], AppObject{});
-  EXPECT_EQ(rec.IOTypeNames[2], "Read DI");
-  EXPECT_EQ(rec.IOTypeNames[5], "Read AO");
 }
 
 struct Check {

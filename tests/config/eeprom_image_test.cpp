@@ -76,7 +76,6 @@ TEST(Block0Decode, CleanImageFillsEveryField) {
   ASSERT_EQ(rec.ModuleAppObjectCount, 1);
   ASSERT_EQ(rec.ModuleAppObjects.size(), 1u);
   EXPECT_EQ(rec.ModuleAppObjects[0], (AppObject{"10", 2, 100, 16}));
-  EXPECT_EQ(rec.ModuleIOSize[2], 2);
   EXPECT_EQ(rec.TxDigitalBytes, 2);
   EXPECT_EQ(rec.RxDigitalBytes + rec.RxAnalogBytes + rec.TxAnalogBytes, 0);
   EXPECT_TRUE(rec.AppObjectsUnchanged);  // decoding leaves it to the connect
@@ -255,7 +254,6 @@ TEST(Block0Decode, ObjectCountAboveTenReadsNoObject) {
   DecodeBlock0Objects(rec, w);  // what the connect would do if it called anyway
   EXPECT_EQ(rec.ModuleAppObjectCount, 0);
   EXPECT_TRUE(rec.ModuleAppObjects.empty());
-  EXPECT_EQ(rec.ModuleIOSize[2], 0);
 
   w[4] = Bytes(13, 45, 30, 10);
   rec = ConnectRecord();
@@ -285,25 +283,28 @@ TEST(Block0Decode, ObjectTotalsPerKindAndCountWordChecks) {
   w[28] = Word(4, 2);
 
   ParaDef rec = ConnectRecord();
-  rec.ModuleIOSize = {9, 9, 9, 9, 9, 9};
   DecodeBlock0Header(rec, w, AppSelection::CANopen);
   DecodeBlock0Objects(rec, w);
   EXPECT_FALSE(rec.EepromDataError);
-  EXPECT_EQ(rec.ModuleIOSize, (std::array<long, 6>{3, 5, 1, 2, 3, 0}));
   EXPECT_EQ(rec.ModuleAppObjects[6], (AppObject{"247", 9, 1, 50}));
   EXPECT_EQ(rec.RxAnalogBytes, 5);  // registers, as stored
   EXPECT_EQ(rec.TxAnalogBytes, 2);
 
-  // Any one of the four counts off by one is a data error.
-  const std::pair<int, uint32_t> mismatches[] = {
-      {27, Word(4, 5)}, {27, Word(3, 4)}, {28, Word(3, 2)}, {28, Word(4, 3)}};
-  for (auto [index, value] : mismatches) {
+  // Any one of the four counts off by one is a data error, and so is a length of 32768 or
+  // more (here 4096 bytes of Read DI) even when the counts agree with it.
+  const std::vector<std::pair<int, uint32_t>> mismatches[] = {
+      {{27, Word(4, 5)}},
+      {{27, Word(3, 4)}},
+      {{28, Word(3, 2)}},
+      {{28, Word(4, 3)}},
+      {{14, Word(1, 32768)}, {28, Word(4099, 2)}}};
+  for (const auto& changes : mismatches) {
     auto bad = w;
-    bad[index] = value;
+    for (auto [index, value] : changes) bad[index] = value;
     ParaDef r = ConnectRecord();
     DecodeBlock0Header(r, bad, AppSelection::CANopen);
     DecodeBlock0Objects(r, bad);
-    EXPECT_TRUE(r.EepromDataError) << index << " " << std::hex << value;
+    EXPECT_TRUE(r.EepromDataError) << changes[0].first << " " << std::hex << changes[0].second;
   }
 }
 
@@ -311,10 +312,8 @@ TEST(Block0Decode, ObjectsAreNotReadAfterADataError) {
   auto w = CleanWords();
   w[5] = Bytes(9, 8, 0, 1);
   ParaDef rec = ConnectRecord();
-  rec.ModuleIOSize = {1, 1, 1, 1, 1, 1};
   DecodeBlock0Header(rec, w, AppSelection::CANopen);
   DecodeBlock0Objects(rec, w);
-  EXPECT_EQ(rec.ModuleIOSize, (std::array<long, 6>{}));
   EXPECT_EQ(rec.TxDigitalBytes, 0);
 }
 

@@ -39,7 +39,8 @@ class ConnectTest : public ::testing::Test {
                         AppSelection selected = AppSelection::CANopen,
                         const ConsoleEnv& env = kSleepEnv) {
     const auto start = std::chrono::steady_clock::now();
-    const ConnectResult result = RunConnect(rec, port, {module.device(), selected}, env, observer);
+    link.env = env;
+    const ConnectResult result = RunConnect(rec, link, {module.device(), selected}, observer);
     elapsed = std::chrono::steady_clock::now() - start;
     return result;
   }
@@ -47,6 +48,7 @@ class ConnectTest : public ::testing::Test {
   QTemporaryDir dir;
   ParaDef rec;
   QtSerialPort port;
+  Link link{port, kSleepEnv};
   RecordingConnectObserver observer;
   std::chrono::steady_clock::duration elapsed{};
 };
@@ -61,11 +63,10 @@ TEST_F(ConnectTest, ConfiguredModuleIsReadWithoutChangingIt) {
   EXPECT_EQ(module->ImageBytes(), before);
   EXPECT_EQ(observer.events, (Strings{"started", "shown 1", "status Waiting for configuration"}));
   EXPECT_EQ(observer.progress, (std::vector<int>{0, 1, 2, 4, 5, 6, 7, 9, 10}));
-  EXPECT_FALSE(rec.LinkBusy);
+  EXPECT_FALSE(link.LinkBusy);
   EXPECT_FALSE(port.IsOpen());
   EXPECT_FALSE(rec.EepromDataError);
   EXPECT_EQ(rec.ModulePrompt, "5160QT>");
-  EXPECT_EQ(rec.ModuleIdentified, 1);
   EXPECT_EQ(FirmwareText(rec), "1.05-2008/03/12");
   EXPECT_EQ(rec.NodeId, 5);
   EXPECT_EQ(rec.CanBaudCode, 3);
@@ -151,7 +152,7 @@ TEST_F(ConnectTest, DeviceNetReadsBlockOneAndRefusesNode100) {
   // Read with "CANopen" selected, the same module's node 100 is accepted.
   RecordingConnectObserver canopen;
   ParaDef again;
-  ASSERT_EQ(RunConnect(again, port, {module->device(), AppSelection::CANopen}, kSleepEnv, canopen),
+  ASSERT_EQ(RunConnect(again, link, {module->device(), AppSelection::CANopen}, canopen),
             ConnectResult::Connected);
   EXPECT_TRUE(canopen.messages.empty());
   EXPECT_EQ(again.NodeId, 100);
@@ -181,9 +182,8 @@ TEST_F(ConnectTest, SilentConsoleTimesOutAtTheFirstExchangeThatMustSucceed) {
   ASSERT_EQ(Connect(module), ConnectResult::Failed);
   EXPECT_EQ(observer.events, (Strings{"started", "Error: Timeout", "status Timeout", "released"}));
   EXPECT_EQ(observer.progress, (std::vector<int>{0, 1}));
-  EXPECT_FALSE(rec.LinkBusy);
+  EXPECT_FALSE(link.LinkBusy);
   EXPECT_FALSE(port.IsOpen());
-  EXPECT_EQ(rec.ModuleIdentified, 0);
   EXPECT_GE(elapsed, 1200ms);  // six reply windows and the typing
   EXPECT_LT(elapsed, 2500ms);
 }
@@ -197,7 +197,7 @@ TEST_F(ConnectTest, GarbledValuesAreNeverTypedBack) {
   ASSERT_EQ(Connect(*module), ConnectResult::Failed);
   EXPECT_EQ(module->ImageBytes(), before);
   EXPECT_EQ(observer.events, (Strings{"started", "Error: Timeout", "status Timeout", "released"}));
-  EXPECT_FALSE(rec.LinkBusy);
+  EXPECT_FALSE(link.LinkBusy);
   EXPECT_FALSE(port.IsOpen());
 }
 
@@ -210,13 +210,12 @@ TEST_F(ConnectTest, PortFailuresAreReportedBeforeAnythingChanges) {
   EXPECT_EQ(Connect(module), ConnectResult::NotOpened);
   const std::string occupied = module.device() + " has been occupied";
   EXPECT_EQ(observer.events, (Strings{"Error: " + occupied, "status " + occupied, "released"}));
-  EXPECT_FALSE(rec.LinkBusy);
+  EXPECT_FALSE(link.LinkBusy);
   EXPECT_EQ(rec.NodeId, 42);
 
   RecordingConnectObserver missing;
-  EXPECT_EQ(
-      RunConnect(rec, port, {"/dev/q4410-missing", AppSelection::CANopen}, kSleepEnv, missing),
-      ConnectResult::NotOpened);
+  EXPECT_EQ(RunConnect(rec, link, {"/dev/q4410-missing", AppSelection::CANopen}, missing),
+            ConnectResult::NotOpened);
   EXPECT_EQ(missing.events, (Strings{"Error: Can't open /dev/q4410-missing!"}));
   EXPECT_EQ(rec.NodeId, 42);
 }
@@ -226,15 +225,15 @@ class ScriptedConnectTest : public ::testing::Test {
  protected:
   testing::FakeClock clock;
   testing::ScriptedPort port{clock};
+  Link link{port, clock.Env()};
   ParaDef rec;
   RecordingConnectObserver observer;
 };
 
 TEST_F(ScriptedConnectTest, BusyLinkDoesNothing) {
   port.Close();
-  rec.LinkBusy = true;
-  EXPECT_EQ(RunConnect(rec, port, {"COM 3", AppSelection::CANopen}, clock.Env(), observer),
-            ConnectResult::Busy);
+  link.LinkBusy = true;
+  EXPECT_EQ(RunConnect(rec, link, {"COM 3", AppSelection::CANopen}, observer), ConnectResult::Busy);
   EXPECT_TRUE(observer.events.empty());
   EXPECT_TRUE(port.typed.empty());
   EXPECT_FALSE(port.IsOpen());
@@ -244,12 +243,12 @@ TEST_F(ScriptedConnectTest, UnknownControllerIsRefused) {
   port.answer = [](const std::string& line) {
     return std::vector<testing::ScriptedPort::Chunk>{{1ms, line + "\r\nQ-9999>"}};
   };
-  EXPECT_EQ(RunConnect(rec, port, {"COM 3", AppSelection::CANopen}, clock.Env(), observer),
+  EXPECT_EQ(RunConnect(rec, link, {"COM 3", AppSelection::CANopen}, observer),
             ConnectResult::Failed);
   EXPECT_EQ(observer.events, (Strings{"started", "Error: This modules is not 5160QT!",
                                       "status Timeout", "released"}));
   EXPECT_FALSE(port.IsOpen());
-  EXPECT_FALSE(rec.LinkBusy);
+  EXPECT_FALSE(link.LinkBusy);
   EXPECT_EQ(port.lines, (Strings{"", "", "", "/q", ".", "exit"}));
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "config/numbers.h"
 #include "scripted_port.h"
 
 namespace q4410 {
@@ -64,7 +63,7 @@ TEST_F(ConsoleTest, TheReplyWindowIs200Milliseconds) {
   EXPECT_TRUE(console.SendCommand("use eeprom", "[EEPROM:]"));
   AnswerWith("[EEPROM:]", 201ms);
   EXPECT_FALSE(console.SendCommand("use eeprom", "[EEPROM:]"));
-  double value = 0;
+  std::optional<uint32_t> value;
   AnswerWith("Long(0)=5-->", 201ms);
   EXPECT_FALSE(console.ReadConsoleValue("el 0", "Long(0)=", value));
 }
@@ -77,48 +76,80 @@ TEST_F(ConsoleTest, EmptyExpectedTextNeverMatches) {
   EXPECT_EQ(console.Reply(), "\r\n5160QT>");
 }
 
+TEST_F(ConsoleTest, ALineWhoseReplyIsIgnoredEndsOnceAnyPromptHasSettled) {
+  const std::pair<const char*, bool> cases[] = {{"5160QT>", true},
+                                                {"[EEPROM:]", true},
+                                                {"Long(48)=7-->", true},
+                                                {"Unknown command\r\n", false},
+                                                {"", false}};
+  for (auto [reply, early] : cases) {
+    AnswerWith(reply);
+    const auto start = clock.now;
+    console.TryCommand(".", "[EEPROM:]");
+    EXPECT_EQ(clock.now - start < 10ms, early) << reply;
+  }
+}
+
 TEST_F(ConsoleTest, OutputThatDoesNotDrainFailsAtOnce) {
   AnswerWith("5160QT>");
   port.stuckOut = 1;
   const auto start = clock.now;
   EXPECT_FALSE(console.SendCommand("exit", ">"));
-  double value = 0;
+  std::optional<uint32_t> value;
   EXPECT_FALSE(console.ReadConsoleValue("el 0", "Long(0)=", value));
   EXPECT_LT(clock.now - start, 50ms);  // no reply window was waited for
 }
 
 TEST_F(ConsoleTest, ReadConsoleValueTakesTheTextBetweenKeyAndMarker) {
-  double value = 1;
+  std::optional<uint32_t> value;
   AnswerWith("Long(0)=-5-->");
   ASSERT_TRUE(console.ReadConsoleValue("el 0", "Long(0)=", value));
-  EXPECT_EQ(value, -5);
-  EXPECT_EQ(console.ValueText(), "-5");
+  EXPECT_EQ(value, 0xFFFFFFFBu);
 
-  AnswerWith("Long(0)=abc-->");  // not a number: 0, and still a success
+  AnswerWith("Long(0)=abc-->");  // not a number: no word, and still a success
   ASSERT_TRUE(console.ReadConsoleValue("el 0", " Long(0)= ", value));
-  EXPECT_EQ(value, 0);
-  EXPECT_EQ(console.ValueText(), "abc");
+  EXPECT_EQ(value, std::nullopt);
 
   port.answer = [](const std::string& line) {  // the prompt in pieces
     return Chunks{{0us, line + "\r\n"}, {1ms, "Long(4"}, {2ms, "4)=-2147483648"}, {3ms, "-->"}};
   };
   ASSERT_TRUE(console.ReadConsoleValue("261", "Long(44)=", value));
-  EXPECT_EQ(value, -2147483648.0);
-  EXPECT_EQ(FromConsoleValue(value), 2147483648.0);
+  EXPECT_EQ(value, 2147483648u);
 }
 
 TEST_F(ConsoleTest, ReadConsoleValueFailsWithoutItsKey) {
-  double value = 7;
+  std::optional<uint32_t> value = 7;
   AnswerWith("Long(36)=1-->");
   EXPECT_FALSE(console.ReadConsoleValue("el 36", "Long(40)=", value));
   EXPECT_FALSE(console.ReadConsoleValue("el 36", "  ", value));
-  EXPECT_EQ(value, 7);
+  EXPECT_EQ(value, 7u);
   // The marker that counts is the one after the key, not an earlier prompt's.
   AnswerWith("Long(36)=1-->\r\nLong(40)=28573804-->");
   ASSERT_TRUE(console.ReadConsoleValue("el 36", "Long(40)=", value));
-  EXPECT_EQ(value, 28573804);
+  EXPECT_EQ(value, 28573804u);
   AnswerWith("Long(36)=1-->\r\nLong(40)=28573804");
   EXPECT_FALSE(console.ReadConsoleValue("el 36", "Long(40)=", value));
+}
+
+// A console that goes on by itself after a value prompt (a stray line end, a repeated
+// prompt): no value is typed once it has, what was typed is erased and the edit ended.
+TEST_F(ConsoleTest, NothingIsTypedAtAValuePromptOnceTheConsoleWentOn) {
+  for (std::chrono::microseconds late : {0us, 1000us}) {
+    SCOPED_TRACE(late.count());
+    port.lines.clear();
+    port.answer = [late](const std::string& line) {
+      if (line != "el 44") return Chunks{{0us, line + "\r\n"}, {1ms, "[EEPROM:]"}};
+      return Chunks{{2ms, "Long(44)=28573804-->"}, {2ms + late, "\r\nLong(48)=7-->"}};
+    };
+    std::optional<uint32_t> value;
+    ASSERT_TRUE(console.ReadConsoleValue("el 44", "Long(44)=", value));
+    EXPECT_FALSE(console.ReadConsoleValue("28573804", "Long(48)=", value));
+    ASSERT_EQ(port.lines.size(), 2u);
+    std::string erased;  // the last line as the console takes it
+    for (char c : port.lines[1]) c == '\b' ? erased.pop_back() : erased.push_back(c);
+    EXPECT_EQ(erased, ".");
+    EXPECT_EQ(port.lines[1] == ".", late == 0us);  // later, what was typed is erased first
+  }
 }
 
 TEST_F(ConsoleTest, EndlessTalkIsBoundedAndEndedByTheWindow) {
@@ -130,7 +161,7 @@ TEST_F(ConsoleTest, EndlessTalkIsBoundedAndEndedByTheWindow) {
   EXPECT_LT(clock.now - start, 300ms);
   EXPECT_LE(console.Reply().size(), 64u * 1024);
   EXPECT_GT(console.CharactersReceived(), 64u * 1024);
-  double value = 0;
+  std::optional<uint32_t> value;
   port.endless = "Long(0)=5-->";
   EXPECT_FALSE(console.ReadConsoleValue("el 0", "Long(0)=", value));
 }
@@ -147,25 +178,20 @@ TEST_F(ConsoleTest, ALongBurstKeepsItsNewestPart) {
 TEST(ConsoleWordTest, WordsTravelAsSignedText) {
   EXPECT_EQ(ToConsoleText(108), " 108");
   EXPECT_EQ(ToConsoleText(0), " 0");
-  EXPECT_EQ(ToConsoleText(2147483647.0), " 2147483647");
-  EXPECT_EQ(ToConsoleText(2147483648.0), "-2147483648");
-  EXPECT_EQ(ToConsoleText(4294967295.0), "-1");
-  EXPECT_EQ(FromConsoleValue(-1), 4294967295.0);
-  EXPECT_EQ(FromConsoleValue(-2147483648.0), 2147483648.0);
-  EXPECT_EQ(FromConsoleValue(5), 5);
-  for (double word :
-       {0.0, 1.0, 28573804.0, 2147483647.0, 2147483648.0, 3000000000.0, 4294967295.0}) {
-    EXPECT_EQ(FromConsoleValue(NumericValue(ToConsoleText(word))), word) << word;
+  EXPECT_EQ(ToConsoleText(2147483647u), " 2147483647");
+  EXPECT_EQ(ToConsoleText(2147483648u), "-2147483648");
+  EXPECT_EQ(ToConsoleText(4294967295u), "-1");
+  EXPECT_EQ(FromConsoleValue("-1"), 4294967295u);
+  EXPECT_EQ(FromConsoleValue("-2147483648"), 2147483648u);
+  EXPECT_EQ(FromConsoleValue(" 12 "), 12u);
+  EXPECT_EQ(FromConsoleValue("007"), 7u);
+  for (uint32_t word : {0u, 1u, 28573804u, 2147483647u, 2147483648u, 3000000000u, 4294967295u}) {
+    EXPECT_EQ(FromConsoleValue(ToConsoleText(word)), word) << word;
   }
-}
-
-TEST(ConsoleWordTest, OnlyPlainSigned32BitNumbersAreWordTexts) {
-  for (const char* good : {"0", "-5", " 12 ", "2147483647", "-2147483648", "007"}) {
-    EXPECT_TRUE(IsConsoleWordText(good)) << good;
-  }
+  // Only plain signed 32-bit numbers are words.
   for (const char* bad : {"", " ", "-", "abc", "1x3", "1.5", "1 2", "2147483648", "-2147483649",
                           "4294967295", "99999999999999999999", "12\r\n"}) {
-    EXPECT_FALSE(IsConsoleWordText(bad)) << bad;
+    EXPECT_EQ(FromConsoleValue(bad), std::nullopt) << bad;
   }
 }
 

@@ -59,11 +59,11 @@ TEST(TracedPort, ConnectTraceHoldsCommandsAndPromptsInOrder) {
   trace.SetListener([&](const std::string& line) { log += line + "\n"; });
   QtSerialPort qtPort;
   TracedPort port(qtPort, &trace);
+  Link link{port, PlainConsoleEnv()};
   ParaDef rec;
   testing::RecordingConnectObserver observer;
-  ASSERT_EQ(
-      RunConnect(rec, port, {module.device(), AppSelection::CANopen}, PlainConsoleEnv(), observer),
-      ConnectResult::Connected)
+  ASSERT_EQ(RunConnect(rec, link, {module.device(), AppSelection::CANopen}, observer),
+            ConnectResult::Connected)
       << log;
   EXPECT_EQ(rec.NodeId, 5);
 

@@ -171,7 +171,7 @@ TEST(Fleet, FindSelectsThePortWhereTheModuleAnswers) {
                 silent.device() + ": no answer\n" + module.device() + ": 5160QT answered", 0),
             0u)
       << s.boxes.boxes[0].text;
-  EXPECT_FALSE(s.rec.LinkBusy);
+  EXPECT_FALSE(s.session.link.LinkBusy);
   EXPECT_TRUE(s.Enabled("Connect"));
 }
 
@@ -183,7 +183,7 @@ TEST(Fleet, ApplicationAndWindowPositionComeBackAndChangesAreRemembered) {
   QtSerialPort port;
   RecordingMessageBoxes boxes;
   ui::Session session{
-      rec, port, boxes, ui::WindowConsoleEnv(), ".", {"/dev/q4410-a", "/dev/q4410-b"}};
+      rec, {port, ui::WindowConsoleEnv()}, boxes, ".", {"/dev/q4410-a", "/dev/q4410-b"}};
   session.settings = &store;
   ui::WindowManager windows(session);
   ui::Main_F* main = windows.LoadMain();

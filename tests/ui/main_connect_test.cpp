@@ -24,7 +24,7 @@ TEST(MainConnect, ConfiguredModuleShowsEveryStoredField) {
 
   EXPECT_EQ(s.boxes.boxes, Boxes{});
   EXPECT_TRUE(s.main->ModuleConnected());
-  EXPECT_FALSE(s.rec.LinkBusy);
+  EXPECT_FALSE(s.session.link.LinkBusy);
   EXPECT_FALSE(s.port.IsOpen());
   EXPECT_EQ(s.Text("CommunicationState"), "Waiting for configuration");
   EXPECT_EQ(s.Text("FirmwareVer"), "1.05-2008/03/12");
@@ -136,7 +136,7 @@ TEST(MainConnect, SilentConsoleTimesOutAndReleasesTheLink) {
   EXPECT_EQ(s.boxes.boxes, (Boxes{{"Timeout", "Error", false}}));
   EXPECT_EQ(s.Text("CommunicationState"), "Timeout");
   EXPECT_FALSE(s.main->ModuleConnected());
-  EXPECT_FALSE(s.rec.LinkBusy);
+  EXPECT_FALSE(s.session.link.LinkBusy);
   EXPECT_FALSE(s.port.IsOpen());
   EXPECT_FALSE(s.Visible("ConnectProgress"));
   EXPECT_FALSE(s.Visible("ModulesImage"));
@@ -165,7 +165,7 @@ TEST(MainConnect, FailedConnectAfterAGoodOneLeavesNothingToEditOrWrite) {
   const std::string occupied = w.module.device() + " has been occupied";
   EXPECT_EQ(s.boxes.boxes, (Boxes{{occupied, "Error", false}}));
   EXPECT_EQ(s.Text("CommunicationState"), occupied);
-  EXPECT_FALSE(s.rec.LinkBusy);
+  EXPECT_FALSE(s.session.link.LinkBusy);
   EXPECT_TRUE(s.Enabled("Connect"));
   EXPECT_FALSE(s.main->ModuleConnected());
   EXPECT_EQ(s.main->ConnectedPort(), "");
@@ -188,13 +188,15 @@ TEST(MainConnect, ClicksDuringAConnectChangeNothing) {
   bool busyMeanwhile = false;
   bool closedMeanwhile = true;
   bool nextEnabledMeanwhile = true;
-  QTimer::singleShot(100, s.main, [&] {
-    busyMeanwhile = s.rec.LinkBusy;
+  QTimer whileBusy;  // acts once, at the first turn of the event loop inside the connect
+  QObject::connect(&whileBusy, &QTimer::timeout, s.main, [&] {
+    if (busyMeanwhile || !(busyMeanwhile = s.session.link.LinkBusy)) return;
     nextEnabledMeanwhile = s.Enabled("CreateMBDevice");
     s.main->Connect_Click();  // the second click
     s.Click("Connect");       // and on the disabled button
     closedMeanwhile = s.main->close();
   });
+  whileBusy.start(1);
   s.Click("Connect");
   ASSERT_TRUE(busyMeanwhile) << "the connect ended before the second click";
   EXPECT_FALSE(nextEnabledMeanwhile);

@@ -33,9 +33,8 @@ namespace q4410::testing {
 struct MainWindowSession {
   explicit MainWindowSession(std::vector<std::string> ports = {})
       : session{rec,
-                port,
+                {port, ui::WindowConsoleEnv()},
                 boxes,
-                ui::WindowConsoleEnv(),
                 QDir::tempPath().toStdString(),
                 std::move(ports),
                 nullptr},
@@ -43,7 +42,7 @@ struct MainWindowSession {
     main = windows.LoadMain();
     windows.ShowMain();
   }
-  ~MainWindowSession() { rec.LinkBusy = false; }
+  ~MainWindowSession() { session.link.LinkBusy = false; }
 
   template <typename T = QWidget>
   T* Get(const QString& name) const {

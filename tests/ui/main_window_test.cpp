@@ -52,16 +52,15 @@ TEST(MainWindow, LoadShowsTheNotConnectedLayout) {
 
 TEST(MainWindow, LoadPutsTheRecordIntoItsStartUpStateAndListsThePortsGivenFirst) {
   MainWindowSession s({"/dev/q4410-first", "/dev/q4410-second"});
-  EXPECT_EQ(s.rec.ComPorts.at(0), "/dev/q4410-first");
-  EXPECT_EQ(s.rec.ComPorts.at(1), "/dev/q4410-second");
-  EXPECT_LE(s.rec.ComPorts.size(), 10u);
-  EXPECT_EQ(s.Entries("ComPort").size(), static_cast<qsizetype>(s.rec.ComPorts.size()));
+  EXPECT_EQ(s.session.link.ComPorts.at(0), "/dev/q4410-first");
+  EXPECT_EQ(s.session.link.ComPorts.at(1), "/dev/q4410-second");
+  EXPECT_LE(s.session.link.ComPorts.size(), 10u);
+  EXPECT_EQ(s.Entries("ComPort").size(), static_cast<qsizetype>(s.session.link.ComPorts.size()));
   EXPECT_EQ(s.Current("ComPort"), "/dev/q4410-first");
   EXPECT_EQ(s.rec.AppKind, 0);
   EXPECT_EQ(s.rec.NodeId, 1);
   EXPECT_EQ(s.rec.CanBaudCode, 0);
-  EXPECT_EQ(s.rec.ConsoleTimeoutMs, 200);
-  EXPECT_FALSE(s.rec.LinkBusy);
+  EXPECT_FALSE(s.session.link.LinkBusy);
 }
 
 TEST(MainWindow, ApplicationOptionsFillTheBaudListAndStoreNothing) {
@@ -106,7 +105,7 @@ TEST(MainWindow, ConnectWithoutAnyPortSaysSo) {
   s.Get<QComboBox>("ComPort")->clear();
   s.Click("Connect");
   EXPECT_EQ(s.boxes.boxes, (std::vector<RecordedBox>{{"No serial port found!", "Error", false}}));
-  EXPECT_FALSE(s.rec.LinkBusy);
+  EXPECT_FALSE(s.session.link.LinkBusy);
   EXPECT_TRUE(s.Enabled("Connect"));
 }
 

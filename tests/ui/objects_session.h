@@ -61,7 +61,7 @@ struct ObjectsSession {
   ParaDef rec;
   UnusedSerialPort port;
   RecordingMessageBoxes boxes;
-  ui::Session session{rec, port, boxes, PlainConsoleEnv(), ".", {}, nullptr};
+  ui::Session session{rec, {port, PlainConsoleEnv()}, boxes, ".", {}, nullptr};
   ui::WindowManager windows{session};
 
   // The module's table as a connect would leave it.

@@ -103,7 +103,7 @@ TEST_F(RoundTrip, TypicalConfigurationGoesIntoTheModuleAndComesBack) {
   EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK");
   EXPECT_EQ(s().windows.edsWindow(), nullptr);
   EXPECT_TRUE(s().main->isVisible());
-  EXPECT_FALSE(s().rec.LinkBusy);
+  EXPECT_FALSE(s().session.link.LinkBusy);
 
   const ParaDef stored = Decoded(module());
   EXPECT_FALSE(stored.EepromDataError);
@@ -160,10 +160,11 @@ TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefusedWithoutStopping
   bool secondReturnedAtOnce = false;
   bool refusalOnScreenWithoutWaiting = false;
   bool waitedForOk = false;
-  QTimer::singleShot(100, [&] {
-    busyWhenPressedAgain = s().rec.LinkBusy;
+  QTimer whileBusy;  // acts once, at the first turn of the event loop inside the download
+  QObject::connect(&whileBusy, &QTimer::timeout, [&] {
+    if (busyWhenPressedAgain || !(busyWhenPressedAgain = s().session.link.LinkBusy)) return;
     eds->Finish();  // what a second release over the button would run
-    secondReturnedAtOnce = s().rec.LinkBusy;
+    secondReturnedAtOnce = s().session.link.LinkBusy;
     // A box that waited for OK would hold the download here: answer it so the test ends.
     QTimer::singleShot(500, [&] {
       if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -175,6 +176,7 @@ TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefusedWithoutStopping
     auto* refusal = eds->findChild<QMessageBox*>();
     refusalOnScreenWithoutWaiting = refusal && refusal->isVisible() && !refusal->isModal();
   });
+  whileBusy.start(1);
   ReleaseMouseOnFinish();
   MainWindowSession::FlushUnloads();
 
@@ -194,7 +196,7 @@ TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefusedWithoutStopping
 TEST_F(RoundTrip, DownloadAfterThePortSelectionChangedIsRefusedAndWritesNothing) {
   SimulatedModule other;
   ASSERT_TRUE(other.started());
-  s().rec.ComPorts.push_back(other.device());
+  s().session.link.ComPorts.push_back(other.device());
   auto* ports = s().Get<QComboBox>("ComPort");
   ports->addItem(QString::fromStdString(other.device()));
   EditAndGoOn();
@@ -210,7 +212,7 @@ TEST_F(RoundTrip, DownloadAfterThePortSelectionChangedIsRefusedAndWritesNothing)
                                            "the other port first.",
                                        "Warning"}}));
   EXPECT_EQ(other.ImageBytes(), before);
-  EXPECT_FALSE(s().rec.LinkBusy);
+  EXPECT_FALSE(s().session.link.LinkBusy);
   ASSERT_NE(s().windows.edsWindow(), nullptr);
   EXPECT_TRUE(InEds<QPushButton>("FinishButton")->isEnabled());
 }
@@ -235,7 +237,7 @@ TEST_F(RoundTripDying, ConsoleDyingAfterUseEepromLeavesTheWindowOpenWithBothButt
   EXPECT_EQ(s().Text("CommunicationState"), "Timeout");
   EXPECT_TRUE(InEds<QPushButton>("FinishButton")->isEnabled());
   EXPECT_TRUE(InEds<QPushButton>("BackButton")->isEnabled());
-  EXPECT_FALSE(s().rec.LinkBusy);
+  EXPECT_FALSE(s().session.link.LinkBusy);
   EXPECT_FALSE(
       std::filesystem::exists(std::filesystem::path(edsDir.path().toStdString()) / "COPn42.eds"));
 }

@@ -132,7 +132,7 @@ bool COPEDS_F::eventFilter(QObject* watched, QEvent* event) {
 void COPEDS_F::Finish() {
   ParaDef& rec = session_.rec;
   rec.EdsInfoText = {description_->text().toStdString(), createdBy_->text().toStdString()};
-  if (rec.LinkBusy) return;
+  if (session_.link.LinkBusy) return;
 
   DownloadRequest request;
   if (!PortStillSelected(request.port)) return;
@@ -147,7 +147,7 @@ void COPEDS_F::Finish() {
   DownloadResult result;
   {
     BusyCursor busy(this);
-    result = RunDownload(rec, session_.port, request, session_.env, observer);
+    result = RunDownload(rec, session_.link, request, observer);
   }
   switch (result) {
     case DownloadResult::Busy:
@@ -176,8 +176,8 @@ bool COPEDS_F::PortStillSelected(std::string& port) {
 }
 
 void COPEDS_F::ProcessError() {
-  if (session_.port.IsOpen()) session_.port.Close();
-  session_.rec.LinkBusy = false;
+  if (session_.link.port.IsOpen()) session_.link.port.Close();
+  session_.link.LinkBusy = false;
   progress_->hide();
   back_->setEnabled(true);
   finish_->setEnabled(true);
@@ -196,14 +196,14 @@ void COPEDS_F::SetProgress(int value) {
 // Back to the editor with the table as edited; the main window stays hidden, as after the
 // editor's "Next".
 void COPEDS_F::Back() {
-  if (session_.rec.LinkBusy || !session_.flow) return;
+  if (session_.link.LinkBusy || !session_.flow) return;
   session_.flow->UnloadViewers();
   session_.flow->ShowEditor();
   session_.flow->UnloadEdsWindow();
 }
 
 void COPEDS_F::closeEvent(QCloseEvent* event) {
-  if (session_.rec.LinkBusy) {
+  if (session_.link.LinkBusy) {
     // Said without waiting: the download goes on meanwhile.
     ShowMessage(session_, this, "Module is not be save finish !",
                 std::string(kDefaultMessageTitle));

@@ -13,7 +13,7 @@ namespace q4410::ui {
 
 void ShowMessage(Session& session, QWidget* parent, const std::string& text,
                  const std::string& title) {
-  if (session.rec.LinkBusy)
+  if (session.link.LinkBusy)
     session.boxes.Notify(parent, text, title);
   else
     session.boxes.Show(parent, text, title);

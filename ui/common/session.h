@@ -1,6 +1,7 @@
-// What every window is handed: the one configuration record, the serial port, the message
-// boxes, the console's clock and event pump, where the EDS file goes, and the window flow;
-// then, where the program has them, the remembered settings and the file dialogs.
+// What every window is handed: the one configuration record, the link to the module (serial
+// port, the console's clock and event pump, busy flag, ports found), the message boxes, where
+// the EDS file goes, and the window flow; then, where the program has them, the remembered
+// settings and the file dialogs.
 #pragma once
 
 #include <QPointer>
@@ -9,8 +10,7 @@
 #include <vector>
 
 #include "config/para_def.h"
-#include "link/console_env.h"
-#include "link/serial_port.h"
+#include "link/link.h"
 #include "ui/common/message_boxes.h"
 #include "ui/common/window_flow.h"
 
@@ -23,9 +23,8 @@ class SettingsStore;
 
 struct Session {
   ParaDef& rec;
-  SerialPort& port;
+  Link link;
   MessageBoxes& boxes;
-  ConsoleEnv env;
   std::string edsDirectory;             // the program's directory unless told otherwise
   std::vector<std::string> extraPorts;  // --port devices, listed first
   WindowFlow* flow = nullptr;

@@ -79,7 +79,7 @@ ConfigFileMenu::ConfigFileMenu(QWidget* window, Session& session, QMenu* menu, Q
 }
 
 bool ConfigFileMenu::Busy() {
-  if (!session_.rec.LinkBusy) return false;
+  if (!session_.link.LinkBusy) return false;
   session_.boxes.Show(window_, "Module is connecting now!", "Error");
   return true;
 }

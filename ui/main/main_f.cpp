@@ -127,23 +127,13 @@ void Main_F::Load() {
   ParaDef& rec = session_.rec;
   selectedPortButton_ = 3;
   ApplicationSelect_Click(0);
-  rec.EepromDataError = false;
+  ApplyStartUpState(rec);
   moduleConnected_ = false;
-  rec.LinkBusy = false;
-  rec.EepromBlockNo = 0;
-  rec.EdsFlag = 0;
-  rec.BaudRateText = {"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
-  rec.RxPdoLast = 0;
-  rec.TxPdoLast = 0;
   ResetWindowLayout();
-  rec.ConsoleTimeoutMs = kConsoleTimeoutMs;
-  rec.CanBaudCode = 0;
-  rec.NodeId = 1;
-  rec.AppKind = 0;
   module_.FirmwareVer->clear();
   link_.CommunicationState->clear();
-  rec.ComPorts = ScanPorts(session_.extraPorts);
-  FillPortList(link_, rec.ComPorts);
+  session_.link.ComPorts = ScanPorts(session_.extraPorts);
+  FillPortList(link_, session_.link.ComPorts);
   adjustSize();
   CentreOnScreen(this);
   RestoreAndRemember(*this, session_, link_, can_);
@@ -168,9 +158,9 @@ void Main_F::ResetWindowLayout() {
 }
 
 void Main_F::ReleaseSerialLink() {
-  if (session_.port.IsOpen()) session_.port.Close();
+  if (session_.link.port.IsOpen()) session_.link.port.Close();
   SetLinkControlsEnabled(true);
-  session_.rec.LinkBusy = false;
+  session_.link.LinkBusy = false;
   connecting_ = false;
   link_.ConnectProgress->hide();
 }
@@ -267,22 +257,22 @@ void Main_F::ShowConfiguration() {
 
 void Main_F::Connect_Click() {
   SetStatusBold(false);
-  ParaDef& rec = session_.rec;
-  if (rec.LinkBusy) return;
+  Link& link = session_.link;
+  if (link.LinkBusy) return;
   const int index = link_.ComPort->currentIndex();
-  if (index < 0 || index >= static_cast<int>(rec.ComPorts.size())) {
+  if (index < 0 || index >= static_cast<int>(link.ComPorts.size())) {
     ShowMessage(session_, this, "No serial port found!", "Error");
     return;
   }
   // Whatever was read before belongs to the module it came from: a connect that fails here
   // leaves nothing behind that could be edited or written into another module.
   EndConnection();
-  const ConnectRequest request{rec.ComPorts[index], SelectedApp(can_)};
+  const ConnectRequest request{link.ComPorts[index], SelectedApp(can_)};
   MainConnectObserver observer(*this);
   ConnectResult result;
   {
     BusyCursor busy(this);
-    result = RunConnect(rec, session_.port, request, session_.env, observer);
+    result = RunConnect(session_.rec, link, request, observer);
   }
   if (connecting_) ReleaseSerialLink();  // a dialogue that ended without saying how
   CreateMBDevice_->setEnabled(true);     // after a failure it says to connect first
@@ -330,7 +320,7 @@ void Main_F::ModuleShown(int controllerKind) {
   SetLinkControlsEnabled(true);
   CreateMBDevice_->setEnabled(true);
   moduleConnected_ = true;
-  session_.rec.LinkBusy = false;
+  session_.link.LinkBusy = false;
   link_.ConnectProgress->setValue(link_.ConnectProgress->maximum());
   link_.ConnectProgress->hide();
   connecting_ = false;
@@ -354,7 +344,7 @@ void Main_F::SetLinkControlsEnabled(bool enabled) {
 
 void Main_F::closeEvent(QCloseEvent* event) {
   ParaDef& rec = session_.rec;
-  if (rec.LinkBusy) {
+  if (session_.link.LinkBusy) {
     // Said without waiting: the dialogue with the module goes on meanwhile.
     ShowMessage(session_, this, "Module is connecting now!", "Error");
     event->ignore();

@@ -21,15 +21,15 @@ PortFinder::PortFinder(QWidget* window, Session& session, const LinkArea& link,
 }
 
 void PortFinder::Find() {
-  ParaDef& rec = session_.rec;
-  if (rec.LinkBusy) return;
-  const std::vector<std::string> ports = rec.ComPorts;
+  Link& moduleLink = session_.link;
+  if (moduleLink.LinkBusy) return;
+  const std::vector<std::string> ports = moduleLink.ComPorts;
   if (ports.empty()) {
     session_.boxes.Show(window_, "No serial port found!", "Error");
     return;
   }
   // A search is a dialogue with the ports like a connect: nothing else may start meanwhile.
-  rec.LinkBusy = true;
+  moduleLink.LinkBusy = true;
   linkEnabled_(false);
   link_.Find->setEnabled(false);
   link_.ConnectProgress->setRange(0, static_cast<int>(ports.size()));
@@ -39,7 +39,7 @@ void PortFinder::Find() {
   int found = -1;
   for (std::size_t i = 0; i < ports.size(); ++i) {
     link_.CommunicationState->setText(QString::fromStdString("Finding module: " + ports[i]));
-    const ProbeResult result = ProbePort(session_.port, ports[i], session_.env);
+    const ProbeResult result = ProbePort(session_.link.port, ports[i], session_.link.env);
     report += ports[i] + ": " + DescribeProbe(result) + "\n";
     if (result.outcome == ProbeOutcome::Found && found < 0) found = static_cast<int>(i);
     link_.ConnectProgress->setValue(static_cast<int>(i) + 1);
@@ -47,7 +47,7 @@ void PortFinder::Find() {
   link_.ConnectProgress->hide();
   link_.Find->setEnabled(true);
   linkEnabled_(true);
-  rec.LinkBusy = false;
+  moduleLink.LinkBusy = false;
 
   if (found >= 0) link_.ComPort->setCurrentIndex(found);
   link_.CommunicationState->setText(found >= 0

@@ -53,7 +53,7 @@ void RestoreAndRemember(Main_F& window, Session& session, const LinkArea& link,
                         const CanView& can) {
   if (!session.settings) return;
   SettingsStore& store = *session.settings;
-  const std::vector<std::string>& ports = session.rec.ComPorts;
+  const std::vector<std::string>& ports = session.link.ComPorts;
 
   if (session.extraPorts.empty()) {
     const auto last = std::find(ports.begin(), ports.end(), store.Value(kLastPortKey));
@@ -64,7 +64,7 @@ void RestoreAndRemember(Main_F& window, Session& session, const LinkArea& link,
   if (PositionOnScreen(store.Value(kWindowPositionKey), position)) window.move(position);
 
   QObject::connect(link.ComPort, &QComboBox::currentIndexChanged, &window, [&session](int index) {
-    const std::vector<std::string>& listed = session.rec.ComPorts;
+    const std::vector<std::string>& listed = session.link.ComPorts;
     if (index >= 0 && index < static_cast<int>(listed.size()))
       session.settings->SetValue(kLastPortKey, listed[index]);
   });

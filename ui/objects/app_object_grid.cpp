@@ -10,6 +10,7 @@
 #include <string>
 
 #include "config/numbers.h"
+#include "config/object_kinds.h"
 #include "ui/common/session.h"
 
 namespace q4410::ui {
@@ -33,9 +34,9 @@ void SetCell(QTableWidget* grid, int row, int column, const std::string& text) {
 
 std::array<std::string, 5> AppObjectRowTexts(const ParaDef& rec, int row) {
   const AppObject& object = rec.AppObjects.at(row - 1);
-  const bool knownKind = object.Kind >= 0 && object.Kind < static_cast<int>(rec.IOTypeNames.size());
-  return {Decimal(row), DefaultRendering(RoundHalfEven(NumericValue(object.DevAddr))),
-          knownKind ? rec.IOTypeNames[object.Kind] : std::string(), DefaultRendering(object.Start),
+  const KindTraits* kind = KindOf(object.Kind);
+  return {Decimal(row), DefaultRendering(DevAddrNumber(object)),
+          kind ? std::string(kind->shortName) : std::string(), DefaultRendering(object.Start),
           DefaultRendering(object.Length)};
 }
 

@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "canopen/pdo_builder.h"
-#include "config/lists.h"
 #include "config/numbers.h"
+#include "config/object_kinds.h"
 #include "ui/common/keyboard.h"
 #include "ui/objects/digit_key_filter.h"
 
@@ -63,8 +63,8 @@ void IOAppObjSetModbus::BuildControls() {
   // Parameter set: the four entry fields.
   mbId_ = Named(new QLineEdit, "MB_ID");
   mbIoType_ = Named(new QComboBox, "MB_IO_type");
-  for (std::string_view entry : kKindEntries)
-    mbIoType_->addItem(QString::fromUtf8(entry.data(), static_cast<int>(entry.size())));
+  for (const KindTraits& kind : kKinds)
+    mbIoType_->addItem(QString::fromUtf8(kind.entry.data(), static_cast<int>(kind.entry.size())));
   mbStartAddr_ = Named(new QLineEdit, "MB_Start_addr");
   mbCommLen_ = Named(new QLineEdit, "MB_Comm_len");
   label3_ = Named(new QLabel("Register/Relay Address"), "Label3");
@@ -236,13 +236,13 @@ void IOAppObjSetModbus::Instance_Click() {
 }
 
 void IOAppObjSetModbus::MB_IO_type_Click() {
-  const int kind = mbIoType_->currentIndex();
-  if (kind < 0 || kind >= static_cast<int>(kKindEntries.size())) return;
-  label3_->setText(QString::fromLatin1(kKindAddressLabels[kind].data(),
-                                       static_cast<int>(kKindAddressLabels[kind].size())));
-  label4_->setText(QString::fromLatin1(kKindLengthLabels[kind].data(),
-                                       static_cast<int>(kKindLengthLabels[kind].size())));
-  mbCommLen_->setMaxLength(IsDigitalKind(kind) ? 4 : 3);
+  const KindTraits* kind = KindOf(mbIoType_->currentIndex());
+  if (!kind) return;
+  label3_->setText(
+      QString::fromLatin1(kind->addressLabel.data(), static_cast<int>(kind->addressLabel.size())));
+  label4_->setText(
+      QString::fromLatin1(kind->lengthLabel.data(), static_cast<int>(kind->lengthLabel.size())));
+  mbCommLen_->setMaxLength(kind->digital ? 4 : 3);
   mbStartAddr_->clear();
   mbCommLen_->clear();
   SetEraseShown(true);
