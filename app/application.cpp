@@ -24,18 +24,13 @@ void WaitWithEvents(int ms) {
   }
 }
 
-std::string EdsDirectory(const StartOptions& options) {
-  if (!options.edsDirectory.empty()) return options.edsDirectory;
-  return QCoreApplication::applicationDirPath().toStdString();
-}
-
 }  // namespace
 
 Application::Application(const StartOptions& options)
     : settings_(options.freshSettings
                     ? std::unique_ptr<ui::SettingsStore>(new ui::MemorySettingsStore)
                     : std::unique_ptr<ui::SettingsStore>(new ui::QtSettingsStore)),
-      session_{rec_, {port_, ui::WindowConsoleEnv()}, boxes_, EdsDirectory(options), options.ports},
+      session_{rec_, {port_, ui::WindowConsoleEnv()}, boxes_, options.edsDirectory, options.ports},
       windows_(session_) {
   session_.settings = settings_.get();
   session_.files = &files_;

@@ -22,6 +22,7 @@ struct DownloadRequest {
   std::string port;          // device / port label as listed
   std::string edsDirectory;  // where the EDS file goes
   LocalTime clock;           // time stamp of the configuration and the EDS file
+  bool verify = true;        // read every word written back and compare
 };
 
 DownloadResult RunDownload(ParaDef& rec, Link& link, const DownloadRequest& request,

@@ -138,7 +138,10 @@ TEST(Fleet, ConfigurationOfOneModuleClonedIntoAFreshOneThroughTheWindow) {
   ASSERT_NE(s.windows.edsWindow(), nullptr);
   QTest::mouseClick(s.windows.edsWindow()->findChild<QPushButton*>("FinishButton"), Qt::LeftButton);
   MainWindowSession::FlushUnloads();
-  ASSERT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK");
+  ASSERT_EQ(s.Text("CommunicationState"),
+            "Produce .EDS file is OK: " + s.session.edsDirectory + "/COPn5.eds");
+  ASSERT_EQ(s.boxes.boxes.size(), 1u);  // the same path, said in a message
+  s.boxes.boxes.clear();
 
   w.files.answers = {w.Path("clone.eds")};
   w.Trigger("SaveEdsFile");

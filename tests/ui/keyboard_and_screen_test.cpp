@@ -70,8 +70,13 @@ TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
   // Finish runs on Space as on a mouse release.
   QTest::keyClick(s.windows.edsWindow()->findChild<QPushButton*>("FinishButton"), Qt::Key_Space);
   MainWindowSession::FlushUnloads();
-  EXPECT_EQ(s.boxes.boxes, std::vector<RecordedBox>{});
-  EXPECT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK");
+  const std::string written = edsDir.path().toStdString() + "/COPn17.eds";
+  EXPECT_EQ(
+      s.boxes.boxes,
+      (std::vector<RecordedBox>{
+          {"The module is configured and its EDS file is written:\n" + written, "Information"}}));
+  EXPECT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK: " + written);
+  s.boxes.boxes.clear();
   EXPECT_EQ(w.module.Word(0, 48) >> 16 & 0xFF, 17u);  // word 2: the node ID
 
   s.main->activateWindow();

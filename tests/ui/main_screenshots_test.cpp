@@ -97,7 +97,8 @@ TEST(Screenshots, WindowsOnTheScreenWithASlowModule) {
   });
   QTest::mouseClick(eds->findChild<QPushButton*>("FinishButton"), Qt::LeftButton);
   SaveScreen("main_after_download.png");
-  EXPECT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK");
+  EXPECT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK: " + s.session.edsDirectory +
+                                              "/COPn" + std::to_string(s.rec.NodeId) + ".eds");
 
   ui::AboutBox about;
   about.show();

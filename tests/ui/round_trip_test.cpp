@@ -99,8 +99,12 @@ TEST_F(RoundTrip, TypicalConfigurationGoesIntoTheModuleAndComesBack) {
   ReleaseMouseOnFinish();
   MainWindowSession::FlushUnloads();
 
-  EXPECT_EQ(s().boxes.boxes, std::vector<RecordedBox>{});
-  EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK");
+  const std::string written = edsDir.path().toStdString() + "/COPn17.eds";
+  EXPECT_EQ(
+      s().boxes.boxes,
+      (std::vector<RecordedBox>{
+          {"The module is configured and its EDS file is written:\n" + written, "Information"}}));
+  EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK: " + written);
   EXPECT_EQ(s().windows.edsWindow(), nullptr);
   EXPECT_TRUE(s().main->isVisible());
   EXPECT_FALSE(s().session.link.LinkBusy);
@@ -184,9 +188,13 @@ TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefusedWithoutStopping
   EXPECT_TRUE(secondReturnedAtOnce);
   EXPECT_TRUE(refusalOnScreenWithoutWaiting);
   EXPECT_FALSE(waitedForOk);
-  EXPECT_EQ(s().boxes.boxes, (std::vector<RecordedBox>{{"Module is not be save finish !",
-                                                        "Q-4410C Utility", false, false}}));
-  EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK");
+  const std::string written = edsDir.path().toStdString() + "/COPn42.eds";
+  EXPECT_EQ(
+      s().boxes.boxes,
+      (std::vector<RecordedBox>{
+          {"Module is not be save finish !", "Q-4410C Utility", false, false},
+          {"The module is configured and its EDS file is written:\n" + written, "Information"}}));
+  EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK: " + written);
   for (int i = 0; i < 29; ++i)
     EXPECT_EQ(module().Word(0, kBlock0FirstOffset + 4 * i), s().rec.Block0Image[i]) << i;
   for (int k = 0; k < 4; ++k) EXPECT_EQ(module().Word(2, 4 * k), s().rec.Block2Image[k]) << k;

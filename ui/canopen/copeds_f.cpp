@@ -1,6 +1,8 @@
 #include "ui/canopen/copeds_f.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,8 +14,11 @@
 #include <QVBoxLayout>
 
 #include "canopen/download_procedure.h"
+#include "canopen/eds_writer.h"
 #include "config/eeprom_image.h"
 #include "config/lists.h"
+#include "ui/common/download_choices.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/keyboard.h"
 
 namespace q4410::ui {
@@ -28,10 +33,12 @@ class WindowDownloadObserver : public DialogueObserver {
     session_.boxes.Show(window_, text, title);
   }
   void SetStatus(const std::string& text) override {
+    lastStatus = text;
     window_->SetStatus(text);
     if (session_.flow) session_.flow->SetMainStatus(text);
   }
   void Progress(int value) override { window_->SetProgress(value); }
+  std::string lastStatus;
 
  private:
   Session& session_;
@@ -62,11 +69,27 @@ COPEDS_F::COPEDS_F(Session& session, QWidget* parent) : QWidget(parent), session
   createdByLabel->setObjectName("Label5");
   createdBy_ = new QLineEdit(region);
   createdBy_->setObjectName("EDSInfo_1");
+  // Where the file goes: shown whole (it can be selected and copied), changed with "Browse…".
+  auto* folderLabel = new QLabel("Folder", region);
+  folderLabel->setObjectName("EdsFolderLabel");
+  edsFolder_ = new QLineEdit(region);
+  edsFolder_->setObjectName("EdsFolder");
+  edsFolder_->setReadOnly(true);
+  browse_ = new QPushButton("&Browse…", region);
+  browse_->setObjectName("BrowseEdsFolder");
+  connect(browse_, &QPushButton::clicked, this, &COPEDS_F::BrowseEdsFolder);
   grid->addWidget(descriptionLabel, 0, 0);
-  grid->addWidget(description_, 0, 1);
+  grid->addWidget(description_, 0, 1, 1, 2);
   grid->addWidget(createdByLabel, 1, 0);
-  grid->addWidget(createdBy_, 1, 1);
+  grid->addWidget(createdBy_, 1, 1, 1, 2);
+  grid->addWidget(folderLabel, 2, 0);
+  grid->addWidget(edsFolder_, 2, 1);
+  grid->addWidget(browse_, 2, 2);
   description_->setMinimumWidth(360);
+
+  verify_ = new QCheckBox("&Verify after download", this);
+  verify_->setObjectName("VerifyAfterDownload");
+  verify_->setToolTip("Read every word written back from the module and compare");
 
   // What the download is doing; empty and without a bar while nothing runs.
   state_ = new QLabel(this);
@@ -97,6 +120,7 @@ COPEDS_F::COPEDS_F(Session& session, QWidget* parent) : QWidget(parent), session
   buttons->addWidget(finish_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(region);
+  layout->addWidget(verify_);
   layout->addWidget(progress_);
   layout->addLayout(buttons);
   EnterPressesFocusedButtons(this);
@@ -113,6 +137,11 @@ COPEDS_F::COPEDS_F(Session& session, QWidget* parent) : QWidget(parent), session
   description_->setText(QString::fromStdString(session_.fileEdsTexts[0]));
   createdBy_->setText(QString::fromStdString(session_.fileEdsTexts[1]));
   if (rec.EdsFlag == 1 && !rec.Block2Image.empty()) DecodeErrorControl(rec, rec.Block2Image[0]);
+
+  edsFolder_->setText(QString::fromStdString(EdsFolder(session_)));
+  verify_->setChecked(VerifyAfterDownload(session_));
+  connect(verify_, &QCheckBox::toggled, this,
+          [this](bool on) { RememberVerifyAfterDownload(session_, on); });
 }
 
 // A mouse button (any one) released over "Finish" runs the download; the keyboard goes
@@ -136,23 +165,24 @@ void COPEDS_F::Finish() {
 
   DownloadRequest request;
   if (!PortStillSelected(request.port)) return;
-  request.edsDirectory = session_.edsDirectory;
+  request.edsDirectory = edsFolder_->text().toStdString();
   request.clock = NowLocal();
+  request.verify = verify_->isChecked();
 
-  finish_->setEnabled(false);
-  back_->setEnabled(false);
+  SetControlsEnabled(false);
   SetStatus("Downloading to " + request.port);
   SetProgress(0);
   WindowDownloadObserver observer(session_, this);
   DownloadResult result;
   {
     BusyCursor busy(this);
-    result = RunDownload(rec, session_.link, request, observer);
+    result = runDownload(rec, session_.link, request, observer);
   }
   switch (result) {
     case DownloadResult::Busy:
       return;
     case DownloadResult::Done:
+      SayEdsFileWritten(observer.lastStatus);
       if (session_.flow) {
         session_.flow->UnloadViewers();
         session_.flow->ShowMain();
@@ -175,12 +205,36 @@ bool COPEDS_F::PortStillSelected(std::string& port) {
   return false;
 }
 
+void COPEDS_F::SetControlsEnabled(bool enabled) {
+  for (QWidget* control : std::initializer_list<QWidget*>{finish_, back_, browse_, verify_})
+    control->setEnabled(enabled);
+}
+
+void COPEDS_F::BrowseEdsFolder() {
+  if (session_.link.LinkBusy || !session_.files) return;
+  const std::string folder = session_.files->ExistingFolder(this, "Folder for the EDS file",
+                                                            edsFolder_->text().toStdString());
+  if (folder.empty()) return;
+  ChooseEdsFolder(session_, folder);
+  edsFolder_->setText(QString::fromStdString(session_.edsDirectory));
+}
+
+void COPEDS_F::SayEdsFileWritten(const std::string& status) {
+  const std::string path = QDir(edsFolder_->text())
+                               .absoluteFilePath(QString::fromStdString(EdsFileName(session_.rec)))
+                               .toStdString();
+  const std::string text = status + ": " + path;
+  SetStatus(text);
+  if (session_.flow) session_.flow->SetMainStatus(text);
+  ShowMessage(session_, this, "The module is configured and its EDS file is written:\n" + path,
+              "Information");
+}
+
 void COPEDS_F::ProcessError() {
   if (session_.link.port.IsOpen()) session_.link.port.Close();
   session_.link.LinkBusy = false;
   progress_->hide();
-  back_->setEnabled(true);
-  finish_->setEnabled(true);
+  SetControlsEnabled(true);
 }
 
 void COPEDS_F::SetStatus(const std::string& text) {

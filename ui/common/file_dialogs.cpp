@@ -22,4 +22,9 @@ std::string QtFileDialogs::SaveFileName(QWidget* parent, const std::string& titl
   return QFileDialog::getSaveFileName(parent, Q(title), Q(start), Q(filter)).toStdString();
 }
 
+std::string QtFileDialogs::ExistingFolder(QWidget* parent, const std::string& title,
+                                          const std::string& start) {
+  return QFileDialog::getExistingDirectory(parent, Q(title), Q(start)).toStdString();
+}
+
 }  // namespace q4410::ui

@@ -17,6 +17,13 @@ class FileDialogs {
                                    const std::string& start, const std::string& filter) = 0;
   virtual std::string SaveFileName(QWidget* parent, const std::string& title,
                                    const std::string& start, const std::string& filter) = 0;
+  // An existing folder, empty when the user cancelled; `start` is the folder shown first.
+  // Dialogs that offer no folder choice answer as if cancelled.
+  virtual std::string ExistingFolder(QWidget* parent, const std::string& title,
+                                     const std::string& start) {
+    (void)parent, (void)title, (void)start;
+    return {};
+  }
 };
 
 // The real thing: QFileDialog.
@@ -26,6 +33,8 @@ class QtFileDialogs : public FileDialogs {
                            const std::string& filter) override;
   std::string SaveFileName(QWidget* parent, const std::string& title, const std::string& start,
                            const std::string& filter) override;
+  std::string ExistingFolder(QWidget* parent, const std::string& title,
+                             const std::string& start) override;
 };
 
 }  // namespace q4410::ui

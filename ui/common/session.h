@@ -25,7 +25,9 @@ struct Session {
   ParaDef& rec;
   Link link;
   MessageBoxes& boxes;
-  std::string edsDirectory;             // the program's directory unless told otherwise
+  // The folder the EDS file goes to, chosen in this run (--eds-dir or a folder picked in a
+  // window); empty: the one remembered, else the default (download_choices.h).
+  std::string edsDirectory;
   std::vector<std::string> extraPorts;  // --port devices, listed first
   WindowFlow* flow = nullptr;
   SettingsStore* settings = nullptr;  // null: nothing is remembered

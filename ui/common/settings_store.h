@@ -13,6 +13,7 @@ namespace q4410::ui {
 inline constexpr const char* kLastPortKey = "link/port";
 inline constexpr const char* kApplicationKey = "settings/application";  // "CANopen", "DeviceNet"
 inline constexpr const char* kEdsFolderKey = "folders/eds";
+inline constexpr const char* kVerifyKey = "download/verify";  // "true", "false"
 inline constexpr const char* kConfigFolderKey = "folders/configuration";
 inline constexpr const char* kWindowPositionKey = "window/position";  // "X,Y" of the main window
 

@@ -14,6 +14,7 @@
 #include "config_file/apply_config.h"
 #include "config_file/config_json.h"
 #include "config_file/text_file.h"
+#include "ui/common/download_choices.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/settings_store.h"
 
@@ -179,8 +180,7 @@ void ConfigFileMenu::SaveEdsFile() {
   ParaDef eds = Snapshot(session_.flow && session_.flow->EditorLoaded());
   MarkTableForDownload(eds);
   BuildPdoMapping(eds);
-  const std::string proposed =
-      Folder(kEdsFolderKey, session_.edsDirectory) + "/" + EdsFileName(eds);
+  const std::string proposed = EdsFolder(session_) + "/" + EdsFileName(eds);
   const std::string path =
       session_.files->SaveFileName(window_, "Save EDS file", proposed, kEdsFilter);
   if (path.empty()) return;
@@ -190,7 +190,7 @@ void ConfigFileMenu::SaveEdsFile() {
                         "Error");
     return;
   }
-  Remember(kEdsFolderKey, path);
+  ChooseEdsFolder(session_, QFileInfo(QString::fromStdString(path)).absolutePath().toStdString());
   hooks_.setStatus("Saved " + FileName(path));
 }
 
