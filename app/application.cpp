@@ -26,14 +26,17 @@ void WaitWithEvents(int ms) {
 
 }  // namespace
 
-Application::Application(const StartOptions& options)
-    : settings_(options.freshSettings
+Application::Application(const StartOptions& options, std::unique_ptr<SerialTrace> trace)
+    : trace_(std::move(trace)),
+      settings_(options.freshSettings
                     ? std::unique_ptr<ui::SettingsStore>(new ui::MemorySettingsStore)
                     : std::unique_ptr<ui::SettingsStore>(new ui::QtSettingsStore)),
       session_{rec_, {port_, ui::WindowConsoleEnv()}, boxes_, options.edsDirectory, options.ports},
-      windows_(session_) {
+      windows_(session_),
+      consoleLog_(std::make_unique<ui::ConsoleLogWindow>(*trace_, boxes_)) {
   session_.settings = settings_.get();
   session_.files = &files_;
+  session_.consoleLog = consoleLog_.get();
 }
 
 int Application::Run() {

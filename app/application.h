@@ -1,6 +1,6 @@
-// The application object: owns the one configuration record, the serial port, the message
-// boxes, the remembered settings, the file dialogs, the session handed to every window, and
-// the windows.
+// The application object: owns the one configuration record, the serial trace and the
+// serial port that feeds it, the message boxes, the remembered settings, the file dialogs, the
+// session handed to every window, the windows and the console log.
 #pragma once
 
 #include <memory>
@@ -8,6 +8,9 @@
 #include "app/command_line.h"
 #include "config/para_def.h"
 #include "link/qt_serial_port.h"
+#include "link/serial_trace.h"
+#include "link/traced_port.h"
+#include "ui/common/console_log_window.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/message_boxes.h"
 #include "ui/common/session.h"
@@ -25,7 +28,8 @@ namespace q4410::app {
 
 class Application {
  public:
-  explicit Application(const StartOptions& options);
+  // `trace` records the serial line (--trace); the console log shows it.
+  Application(const StartOptions& options, std::unique_ptr<SerialTrace> trace);
 
   // Splash, the start-up pause, then the main window; returns when the main window has
   // closed after its query.
@@ -33,12 +37,16 @@ class Application {
 
  private:
   ParaDef rec_;
-  QtSerialPort port_;
+  std::unique_ptr<SerialTrace> trace_;
+  QtSerialPort qtPort_;
+  TracedPort port_{qtPort_, trace_.get()};
   ui::QtMessageBoxes boxes_;
   std::unique_ptr<ui::SettingsStore> settings_;
   ui::QtFileDialogs files_;
   ui::Session session_;
   ui::WindowManager windows_;
+  // Records from the first byte, shown or not; destroyed before the trace it listens to.
+  std::unique_ptr<ui::ConsoleLogWindow> consoleLog_;
 };
 
 }  // namespace q4410::app

@@ -10,7 +10,7 @@ namespace q4410::app {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: q4410-config [--port DEVICE]... [--eds-dir DIR] [--fresh-settings]";
+    "usage: q4410-config [--port DEVICE]... [--eds-dir DIR] [--trace FILE] [--fresh-settings]";
 
 // Options the toolkit itself takes (it removes them once the application object exists).
 QList<QCommandLineOption> ToolkitOptions() {
@@ -37,13 +37,21 @@ CommandLine ParseCommandLine(const QStringList& arguments, const std::string& po
       "$Q4410_PORT).",
       "DEVICE");
   const QCommandLineOption edsDir(
-      "eds-dir", "Where the download writes the EDS file (default: the program's directory).",
+      "eds-dir",
+      "Where the download writes the EDS file in this run (default: the folder chosen last "
+      "in the EDS window, else the program's folder when it can be written, else the "
+      "documents folder).",
       "DIR");
+  const QCommandLineOption trace(
+      "trace",
+      "Record every byte sent to and received from the module, with its time in ms and its "
+      "direction, into FILE (\"-\": standard error). The \"Console log\" window shows the same.",
+      "FILE");
   const QCommandLineOption fresh(
       "fresh-settings",
       "Start without the remembered port, application, folders and window position, and "
       "remember nothing this time.");
-  parser.addOptions({help, version, port, edsDir, fresh});
+  parser.addOptions({help, version, port, edsDir, trace, fresh});
   parser.addOptions(ToolkitOptions());
 
   CommandLine result;
@@ -74,6 +82,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, const std::string& po
   if (result.options.ports.empty() && !portFromEnvironment.empty())
     result.options.ports.push_back(portFromEnvironment);
   result.options.edsDirectory = parser.value(edsDir).toStdString();
+  result.options.trace = parser.value(trace).toStdString();
   result.options.freshSettings = parser.isSet(fresh);
   return result;
 }

@@ -10,7 +10,8 @@ namespace q4410::app {
 
 struct StartOptions {
   std::vector<std::string> ports;  // offered first in the port list, in this order
-  std::string edsDirectory;        // empty: the program's own directory
+  std::string edsDirectory;        // empty: the folder remembered, else the default
+  std::string trace;               // --trace FILE, "-" stderr; empty: only the console log
   bool freshSettings = false;      // start without the remembered settings, remember nothing
 };
 

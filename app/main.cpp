@@ -6,6 +6,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "config/version.h"
+#include "link/serial_trace.h"
 
 int main(int argc, char** argv) {
   QStringList arguments;
@@ -23,12 +24,18 @@ int main(int argc, char** argv) {
     case q4410::app::CommandLine::Action::Start:
       break;
   }
+  std::string error;
+  std::unique_ptr<q4410::SerialTrace> trace = q4410::OpenSerialTrace(line.options.trace, error);
+  if (!trace) {
+    std::cerr << "q4410-config: " << error << "\n";
+    return 2;
+  }
   QApplication qapp(argc, argv);
   // The remembered settings live under these names.
   QApplication::setOrganizationName("VELDAN");
   QApplication::setApplicationName("q4410-config");
   q4410::app::SetApplicationIcon();
   QApplication::setApplicationVersion(q4410::kVersion);
-  q4410::app::Application app(line.options);
+  q4410::app::Application app(line.options, std::move(trace));
   return app.Run();
 }

@@ -8,6 +8,7 @@
 #include "config_file/config_json.h"
 #include "link/connect_procedure.h"
 #include "link/qt_serial_port.h"
+#include "link/traced_port.h"
 
 namespace q4410::cli {
 
@@ -19,11 +20,11 @@ int Run(const Invocation& in) {
   if (request.port.empty()) return in.UsageError("--port DEVICE (or Q4410_PORT) is required");
 
   ParaDef rec;
-  QtSerialPort port;
+  QtSerialPort qtPort;
+  TracedPort port(qtPort, in.Trace());
   Link link{port, PlainConsoleEnv()};
   CliObserver observer;
-  if (RunConnect(rec, link, request, observer) != ConnectResult::Connected)
-    return 1;
+  if (RunConnect(rec, link, request, observer) != ConnectResult::Connected) return 1;
   TakeStoredErrorControl(rec);
   if (in.IsSet("json"))
     std::cout << RecordToJson(rec, true) << std::flush;
@@ -37,14 +38,15 @@ int Run(const Invocation& in) {
 Command ReadCommand() {
   return {
       "read",
-      "read [--port DEVICE] [--devicenet] [--json]",
+      "read [--port DEVICE] [--devicenet] [--json] [--trace FILE]",
       "Connect to the module on DEVICE and print its stored configuration. --json prints\n"
       "the configuration file form (\"Format\": \"q4410/1\") that write and eds take.",
       {PortOption("The module's port (default: $Q4410_PORT)."),
        QCommandLineOption("devicenet", "Read as with \"DeviceNet\" selected in the main window."),
        QCommandLineOption("json",
                           "Print one JSON object whose keys are the record's field "
-                          "names.")},
+                          "names."),
+       TraceOption()},
       {},
       Run};
 }

@@ -12,6 +12,7 @@
 #include "config_file/text_file.h"
 #include "link/connect_procedure.h"
 #include "link/qt_serial_port.h"
+#include "link/traced_port.h"
 
 namespace q4410::cli {
 
@@ -34,7 +35,8 @@ int Run(const Invocation& in) {
   }
 
   ParaDef rec;
-  QtSerialPort port;
+  QtSerialPort qtPort;
+  TracedPort port(qtPort, in.Trace());
   Link link{port, PlainConsoleEnv()};
   if (RunConnect(rec, link, {device, AppSelection::CANopen}, observer) != ConnectResult::Connected)
     return 1;
@@ -60,7 +62,7 @@ int Run(const Invocation& in) {
 
 Command WriteCommand() {
   return {"write",
-          "write [--port DEVICE] --config FILE [--eds-dir DIR]",
+          "write [--port DEVICE] --config FILE [--eds-dir DIR] [--trace FILE]",
           "Connect with \"CANopen\", apply the configuration file with the validations of the\n"
           "windows, write it into the module and write the EDS file into DIR. Keys missing\n"
           "from the file keep what the module holds. Nothing is written to the module when\n"
@@ -70,7 +72,8 @@ Command WriteCommand() {
            QCommandLineOption("eds-dir",
                               "Where the EDS file goes (default: the current "
                               "directory).",
-                              "DIR")},
+                              "DIR"),
+           TraceOption()},
           {},
           Run};
 }

@@ -67,7 +67,7 @@ int RunCommand(const Command& command, QStringList arguments) {
   const QCommandLineOption help = HelpOption();
   parser.addOption(help);
   arguments.prepend("q4410ctl " + command.name);
-  const Invocation invocation(command, parser);
+  Invocation invocation(command, parser);
   if (!parser.parse(arguments)) return invocation.UsageError(parser.errorText().toStdString());
   if (parser.isSet(help)) {
     Print(std::cout, CommandHelp(command, parser));
@@ -86,6 +86,7 @@ int RunCommand(const Command& command, QStringList arguments) {
         return invocation.UsageError("--" + name.toStdString() + " needs a value");
     }
   }
+  if (!invocation.OpenTrace()) return 2;
   return command.run(invocation);
 }
 
@@ -112,8 +113,25 @@ int Invocation::UsageError(const std::string& problem) const {
   return 2;
 }
 
+bool Invocation::OpenTrace() {
+  if (!parser_.optionNames().contains("trace")) return true;
+  std::string error;
+  trace_ = OpenSerialTrace(parser_.value("trace").toStdString(), error);
+  if (!trace_) std::cerr << "q4410ctl " << command_.name.toStdString() << ": " << error << "\n";
+  return trace_ != nullptr;
+}
+
 QCommandLineOption PortOption(const QString& description) {
   return QCommandLineOption("port", description, "DEVICE");
+}
+
+QCommandLineOption TraceOption() {
+  return QCommandLineOption(
+      "trace",
+      "Record every byte sent to and received from the port, with its time in ms and its\n"
+      "direction (>> sent, << received), control characters as \\r, \\n, \\x1b, into FILE\n"
+      "(\"-\": standard error).",
+      "FILE");
 }
 
 int RunQ4410ctl(const QStringList& arguments) {

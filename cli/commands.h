@@ -6,8 +6,11 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QStringList>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "link/serial_trace.h"
 
 namespace q4410::cli {
 
@@ -27,10 +30,16 @@ class Invocation {
   std::vector<std::string> Ports() const;
   // Prints "q4410ctl NAME: PROBLEM" and the usage line on stderr; returns 2.
   int UsageError(const std::string& problem) const;
+  // The serial trace --trace asked for, null without the option (a TracedPort over it then
+  // passes everything straight through).
+  SerialTrace* Trace() const { return trace_.get(); }
+  // Opens the trace of --trace when given; false, with the reason printed, when it cannot be.
+  bool OpenTrace();
 
  private:
   const Command& command_;
   const QCommandLineParser& parser_;
+  std::unique_ptr<SerialTrace> trace_;
 };
 
 struct Command {
@@ -50,6 +59,8 @@ Command WriteCommand();
 
 // The --port option with its description.
 QCommandLineOption PortOption(const QString& description);
+// --trace FILE, for the commands that open a port.
+QCommandLineOption TraceOption();
 
 // q4410ctl with its arguments (the first being the program), as main hands them over.
 int RunQ4410ctl(const QStringList& arguments);

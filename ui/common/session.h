@@ -32,6 +32,7 @@ struct Session {
   WindowFlow* flow = nullptr;
   SettingsStore* settings = nullptr;  // null: nothing is remembered
   FileDialogs* files = nullptr;       // null: the File menu's file actions do nothing
+  QWidget* consoleLog = nullptr;      // the "Console log" window; null: none
   // The EDS texts of the configuration file opened last (description, created by): the EDS
   // window starts with them instead of empty texts.
   std::array<std::string, 2> fileEdsTexts{};

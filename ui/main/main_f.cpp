@@ -118,6 +118,13 @@ void Main_F::BuildMenus() {
   new ConfigFileMenu(this, session_, file, ExitProgram_,
                      {[this] { return moduleConnected_; }, [this] { ShowConfiguration(); },
                       [this](const std::string& text) { SetStatus(QtText(text)); }});
+  if (session_.consoleLog) {
+    QMenu* view = menuBar()->addMenu("&View");
+    view->setObjectName("View");
+    QAction* log = view->addAction("&Console log");
+    log->setObjectName("ShowConsoleLog");
+    connect(log, &QAction::triggered, this, [this] { ShowConsoleLog(); });
+  }
   About_ = menuBar()->addAction("&About");
   About_->setObjectName("About_");
   connect(About_, &QAction::triggered, this, [this] { About_Click(); });
@@ -231,6 +238,18 @@ void Main_F::SettingCOMParameter_Click() {
   }
   ShowComSetting(com_, session_.rec);
   SetStatus(QtText(kComSettingOkStatus));
+}
+
+// Shown where it was last, centred the first time; raised when it is open already.
+void Main_F::ShowConsoleLog() {
+  QWidget* log = session_.consoleLog;
+  if (!log->isVisible()) {
+    if (!consoleLogPlaced_) CentreOnScreen(log);
+    consoleLogPlaced_ = true;
+    log->show();
+  }
+  log->raise();
+  log->activateWindow();
 }
 
 void Main_F::About_Click() {
@@ -363,6 +382,7 @@ void Main_F::closeEvent(QCloseEvent* event) {
   rec.AppObjectCount = 0;
   if (session_.flow) session_.flow->UnloadAllButMain();
   if (about_) about_->close();
+  if (session_.consoleLog) session_.consoleLog->close();
   event->accept();
 }
 

@@ -41,6 +41,8 @@ class Main_F : public QMainWindow {
   void SettingCANParameter_Click();
   void SettingCOMParameter_Click();
   void About_Click();
+  // View > "Console log": shows the serial trace's window, or raises it.
+  void ShowConsoleLog();
   // The settings views show the record afresh (after a configuration file was opened); without
   // a module, the module picture of the file's controller with its port buttons comes too.
   void ShowConfiguration();
@@ -79,6 +81,7 @@ class Main_F : public QMainWindow {
   std::string connectedPort_;
   int selectedPortButton_ = 3;
   bool connecting_ = false;  // between the start of a connect and its end
+  bool consoleLogPlaced_ = false;
 };
 
 }  // namespace q4410::ui
