@@ -124,8 +124,10 @@ void WindowManager::UnloadAllButMain() {
 
 void WindowManager::SetMainStatus(const std::string& text) {
   if (!main_) return;
-  if (auto* state = main_->findChild<QLineEdit*>("CommunicationState"))
+  if (auto* state = main_->findChild<QLineEdit*>("CommunicationState")) {
     state->setText(QString::fromStdString(text));
+    state->setCursorPosition(0);  // a long text shows its beginning
+  }
 }
 
 std::string WindowManager::SelectedPort() const {

@@ -345,8 +345,10 @@ void Main_F::ModuleShown(int controllerKind) {
   connecting_ = false;
 }
 
+// A text longer than the box shows its beginning (the whole of it is in the tool tip).
 void Main_F::SetStatus(const QString& text) {
   link_.CommunicationState->setText(text);
+  link_.CommunicationState->setCursorPosition(0);
 }
 
 void Main_F::SetStatusBold(bool bold) {
