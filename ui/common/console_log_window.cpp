@@ -70,14 +70,7 @@ ConsoleLogWindow::ConsoleLogWindow(SerialTrace& trace, MessageBoxes& boxes, QWid
   trace_.SetListener([this](const std::string& line) { Append(line); });
 }
 
-ConsoleLogWindow::~ConsoleLogWindow() {
-  showTimer_ = new QTimer(this);
-  showTimer_->setSingleShot(true);
-  showTimer_->setInterval(kShowDelayMs);
-  connect(showTimer_, &QTimer::timeout, this, &ConsoleLogWindow::ShowPending);
-
-  trace_.SetListener({});
-}
+ConsoleLogWindow::~ConsoleLogWindow() { trace_.SetListener({}); }
 
 void ConsoleLogWindow::Append(const std::string& line) {
   pending_.append(QString::fromStdString(line));
