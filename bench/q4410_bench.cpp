@@ -57,6 +57,10 @@ class Quiet : public q4410::ConnectObserver {
   void ShowMessage(const std::string& text, const std::string& title) override {
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
   }
+  void ShowFailure(const std::string& text, const std::string& title,
+                   const std::string& detail) override {
+    std::fprintf(stderr, "%s: %s\n  %s\n", title.c_str(), text.c_str(), detail.c_str());
+  }
   void SetStatus(const std::string&) override {}
 };
 

@@ -22,8 +22,10 @@ const char* const kExitStatusHelp =
     "  0  done\n"
     "  1  failed; the module was not changed\n"
     "  2  usage error\n"
-    "  3  the module was partly written: run the write again\n"
-    "  4  written, but reading it back found a word that differs (or could not be read)\n"
-    "  5  written (and verified), but the EDS file could not be written\n";
+    "  3  (write) the module was partly written: run the write again\n"
+    "  4  (write) written, but reading it back found a word that differs or could not\n"
+    "     read it back: run the write again\n"
+    "  5  (write) written and verified (unless --no-verify), but the EDS file could not\n"
+    "     be written\n";
 
 }  // namespace q4410::cli
