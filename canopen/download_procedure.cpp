@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 #include "canopen/eds_writer.h"
+#include "canopen/verify_procedure.h"
 #include "config/eeprom_image.h"
 #include "config/lists.h"
 #include "config/numbers.h"
@@ -74,16 +77,39 @@ bool OpenPort(Link& link, const std::string& label, DialogueObserver& observer) 
   return false;
 }
 
-// Writes `words` from offset `first` with the word editor: "el first", then each word's text
-// answered by the prompt of the next offset. `written` hears the count after each word.
-bool WriteWords(Console& console, long first, const std::vector<uint32_t>& words, size_t count,
-                const std::function<void(size_t)>& written) {
+// What the console dialogue of a download reached: the module's state and, on a failure,
+// where it happened.
+struct DialogueState {
+  ModuleState module = ModuleState::Untouched;
+  FailurePlace failure;
+};
+
+// Sends a line that must be answered; records where it failed.
+bool Must(Console& console, std::string_view command, std::string_view expected,
+          DialogueState& state) {
+  if (console.SendCommand(command, expected)) return true;
+  state.failure = console.LastFailure();
+  return false;
+}
+
+// Writes `words` of `block` from offset `first` with the word editor: "el first", then each
+// word's text answered by the prompt of the next offset. `written` hears the count after each
+// word. The module counts as partly written from the first word typed.
+bool WriteWords(Console& console, int block, long first, const std::vector<uint32_t>& words,
+                size_t count, const std::function<void(size_t)>& written, DialogueState& state) {
   std::optional<uint32_t> shown;
-  if (!console.ReadConsoleValue("el " + Decimal(first), Key(first), shown)) return false;
+  const auto failedAt = [&](long offset) {
+    state.failure = console.LastFailure();
+    state.failure.block = block;
+    state.failure.offset = static_cast<int>(offset);
+    return false;
+  };
+  if (!console.ReadConsoleValue("el " + Decimal(first), Key(first), shown)) return failedAt(first);
   for (size_t j = 1; j <= count; ++j) {
-    if (!console.ReadConsoleValue(WordText(words[j - 1]), Key(first + 4 * static_cast<long>(j)),
-                                  shown))
-      return false;
+    const long offset = first + 4 * static_cast<long>(j - 1);
+    state.module = ModuleState::PartlyWritten;
+    if (!console.ReadConsoleValue(WordText(words[j - 1]), Key(offset + 4), shown))
+      return failedAt(offset);
     written(j);
   }
   return true;
@@ -101,52 +127,103 @@ void RememberWrittenObjects(ParaDef& rec) {
 // Progress 0..10: 1 in the EEPROM tool, up to 8 through block 0, 9 after block 2, 10 at the
 // prompt again.
 bool RunDialogue(const ParaDef& rec, Console& console, const ConsoleEnv& env,
-                 DialogueObserver& observer) {
+                 const std::function<void(int)>& progress, DialogueState& state) {
   // Get the console to its command prompt from wherever it was left.
   console.TryCommand("/q", "]");
   console.TryCommand("exit", ">");
   console.TryCommand(".", "[EEPROM:]");
-  if (!console.SendCommand("exit", ">")) return false;
-  if (!console.SendCommand("use eeprom", "[EEPROM:]")) return false;
-  observer.Progress(1);
+  if (!Must(console, "exit", ">", state)) return false;
+  if (!Must(console, "use eeprom", "[EEPROM:]", state)) return false;
+  progress(1);
   env.pump();
-  if (!console.SendCommand("block 0", "[EEPROM:]")) return false;
+  if (!Must(console, "block 0", "[EEPROM:]", state)) return false;
   const size_t block0Words = static_cast<size_t>((rec.Block0Length + 8) / 4);
-  const auto block0Written = [&](size_t j) {
-    observer.Progress(1 + static_cast<int>(7 * j / block0Words));
-  };
-  if (!WriteWords(console, kBlock0FirstOffset, rec.Block0Image, block0Words, block0Written))
+  const auto block0Written = [&](size_t j) { progress(1 + static_cast<int>(7 * j / block0Words)); };
+  if (!WriteWords(console, 0, kBlock0FirstOffset, rec.Block0Image, block0Words, block0Written,
+                  state))
     return false;
-  if (!console.SendCommand(".", "[EEPROM:]")) return false;
-  if (!console.SendCommand("block 2", "[EEPROM:]")) return false;
+  if (!Must(console, ".", "[EEPROM:]", state)) return false;
+  if (!Must(console, "block 2", "[EEPROM:]", state)) return false;
   const size_t block2Words = static_cast<size_t>(rec.Block2Length / 4);
-  if (!WriteWords(console, 0, rec.Block2Image, block2Words, [](size_t) {})) return false;
-  observer.Progress(9);
-  if (!console.SendCommand(".", "[EEPROM:]")) return false;
-  if (!console.SendCommand("exit", rec.ModulePrompt)) return false;
-  observer.Progress(10);
+  if (!WriteWords(
+          console, 2, 0, rec.Block2Image, block2Words, [](size_t) {}, state))
+    return false;
+  progress(9);
+  if (!Must(console, ".", "[EEPROM:]", state)) return false;
+  if (!Must(console, "exit", rec.ModulePrompt, state)) return false;
+  state.module = ModuleState::Written;
+  progress(10);
   return true;
+}
+
+DownloadOutcome Failure(Link& link, DownloadResult result, ModuleState module, std::string detail) {
+  ProcessError(link);
+  return {result, module, std::move(detail)};
+}
+
+// What the user is told about the module after a failed write.
+std::string ModuleNote(ModuleState module) {
+  return module == ModuleState::Untouched
+             ? "nothing was written into the module"
+             : "the module is partly written: write the configuration again";
 }
 
 }  // namespace
 
-DownloadResult RunDownload(ParaDef& rec, Link& link, const DownloadRequest& request,
-                           DialogueObserver& observer) {
-  if (link.LinkBusy) return DownloadResult::Busy;
+DownloadOutcome RunDownload(ParaDef& rec, Link& link, const DownloadRequest& request,
+                            DialogueObserver& observer) {
+  if (link.LinkBusy) return {DownloadResult::Busy, ModuleState::Untouched, {}};
   link.LinkBusy = true;
+
+  // Nothing is typed into the module unless the EDS file can be written afterwards.
+  const EdsWriteResult output = CheckEdsOutput(rec, request.edsDirectory);
+  if (!output.ok) {
+    const std::string text = "The EDS file " + output.path + " cannot be written: " + output.error;
+    observer.ShowFailure(text, "Error", ModuleNote(ModuleState::Untouched));
+    observer.SetFailureStatus("EDS file cannot be written: " + output.path,
+                              ModuleNote(ModuleState::Untouched));
+    return Failure(link, DownloadResult::Failed, ModuleState::Untouched, output.error);
+  }
+
   BuildImages(rec, request.clock);
+  if (!OpenPort(link, request.port, observer))
+    return {DownloadResult::Failed, ModuleState::Untouched, {}};
 
-  if (!OpenPort(link, request.port, observer)) return DownloadResult::Failed;
-
+  // With verification the writing fills the first half of the progress, the reading the rest.
+  const auto writeProgress = [&](int value) {
+    observer.Progress(request.verify ? value / 2 : value);
+  };
   Console console(link.port, link.env);
-  if (!RunDialogue(rec, console, link.env, observer)) {
-    observer.ShowMessage(kTimeout, std::string(kDefaultMessageTitle));
-    observer.SetStatus(kTimeout);
-    ProcessError(link);
-    return DownloadResult::Failed;
+  DialogueState state;
+  if (!RunDialogue(rec, console, link.env, writeProgress, state)) {
+    const std::string detail = Describe(state.failure) + "; " + ModuleNote(state.module);
+    observer.ShowFailure(kTimeout, std::string(kDefaultMessageTitle), detail);
+    observer.SetFailureStatus(kTimeout, detail);
+    return Failure(link, DownloadResult::Failed, state.module, detail);
+  }
+  RememberWrittenObjects(rec);
+
+  if (request.verify) {
+    const VerifyResult verified =
+        VerifyWrittenWords(rec, console, [&](int value) { observer.Progress(5 + value / 2); });
+    if (!verified.ok()) {
+      const std::string note = "the module is written but not as sent: write it again";
+      if (verified.difference) {
+        const std::string text = DifferenceText(*verified.difference);
+        observer.ShowFailure(text, "Error", note);
+        observer.SetFailureStatus(text, note);
+        return Failure(link, DownloadResult::VerifyFailed, ModuleState::Written, text);
+      }
+      const std::string detail =
+          "reading back: " + Describe(verified.failure) +
+          "; the module is written but could not be verified: write it again";
+      observer.ShowFailure(kTimeout, std::string(kDefaultMessageTitle), detail);
+      observer.SetFailureStatus(kTimeout, detail);
+      return Failure(link, DownloadResult::VerifyFailed, ModuleState::Written, detail);
+    }
+    state.module = ModuleState::Verified;
   }
   link.port.Close();
-  RememberWrittenObjects(rec);
 
   // The module holds the configuration now; a file that cannot be written must not hide that.
   const EdsWriteResult eds = WriteEdsFile(rec, request.clock, request.edsDirectory);
@@ -156,10 +233,10 @@ DownloadResult RunDownload(ParaDef& rec, Link& link, const DownloadRequest& requ
                              " could not be written: " + eds.error,
                          "Error");
     observer.SetStatus("Module configured, EDS file not written");
-    return DownloadResult::EdsFailed;
+    return {DownloadResult::EdsFailed, state.module, eds.error};
   }
   observer.SetStatus("Produce .EDS file is OK");
-  return DownloadResult::Done;
+  return {DownloadResult::Done, state.module, {}};
 }
 
 }  // namespace q4410

@@ -2,7 +2,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "canopen/eds_sections.h"
 #include "config/numbers.h"
@@ -53,11 +55,44 @@ std::string EdsFileText(const ParaDef& rec, const LocalTime& clock) {
   return out.Text();
 }
 
+namespace {
+
+std::string EdsPath(const ParaDef& rec, const std::string& directory) {
+  return directory.empty() ? EdsFileName(rec) : directory + "/" + EdsFileName(rec);
+}
+
+}  // namespace
+
+EdsWriteResult CheckEdsOutput(const ParaDef& rec, const std::string& directory) {
+  namespace fs = std::filesystem;
+  EdsWriteResult result;
+  result.path = EdsPath(rec, directory);
+  std::error_code error;
+  if (!directory.empty() && !fs::is_directory(directory, error)) {
+    fs::create_directories(directory, error);
+    if (error) {
+      result.error = "the folder " + directory + " cannot be created: " + error.message();
+      return result;
+    }
+  }
+  const bool existed = fs::exists(result.path, error);
+  errno = 0;
+  std::ofstream file(result.path, std::ios::binary | std::ios::app);
+  if (!file) {
+    result.error = errno != 0 ? std::strerror(errno) : "the file cannot be created";
+    return result;
+  }
+  file.close();
+  if (!existed) fs::remove(result.path, error);
+  result.ok = true;
+  return result;
+}
+
 EdsWriteResult WriteEdsFile(const ParaDef& rec, const LocalTime& clock,
                             const std::string& directory) {
   EdsWriteResult result;
   try {
-    result.path = directory.empty() ? EdsFileName(rec) : directory + "/" + EdsFileName(rec);
+    result.path = EdsPath(rec, directory);
     std::string text = EdsFileText(rec, clock);
     errno = 0;
     std::ofstream file(result.path, std::ios::binary | std::ios::trunc);

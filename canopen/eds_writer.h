@@ -21,6 +21,11 @@ struct EdsWriteResult {
   std::string error;  // the reason when !ok
 };
 
+// Makes sure the EDS file can be written before anything is typed into the module: creates
+// `directory` with its missing parents, and opens the file for writing without changing it (a
+// file that did not exist is removed again). Not ok, with the path and the reason, otherwise.
+EdsWriteResult CheckEdsOutput(const ParaDef& rec, const std::string& directory);
+
 // Writes EdsFileText into `directory` under EdsFileName.
 EdsWriteResult WriteEdsFile(const ParaDef& rec, const LocalTime& clock,
                             const std::string& directory);

@@ -1,8 +1,9 @@
-// Dialogue observer of q4410ctl: every message box becomes one "TITLE: TEXT" line on stderr;
-// the status line and the progress are not printed.
+// Dialogue observer of q4410ctl: every message box becomes one "TITLE: TEXT" line on stderr,
+// followed by a second line with the detail of a failure; the status line is kept, not
+// printed. Progress is one line on stderr that rewrites itself, shown only when stderr is a
+// terminal.
 #pragma once
 
-#include <iostream>
 #include <string>
 
 #include "link/connect_procedure.h"
@@ -11,11 +12,28 @@ namespace q4410::cli {
 
 class CliObserver : public ConnectObserver {
  public:
-  void ShowMessage(const std::string& text, const std::string& title) override {
-    std::cerr << title << ": " << text << std::endl;
-  }
+  CliObserver();
+  ~CliObserver() override;
+  CliObserver(const CliObserver&) = delete;
+  CliObserver& operator=(const CliObserver&) = delete;
+
+  void ShowMessage(const std::string& text, const std::string& title) override;
+  void ShowFailure(const std::string& text, const std::string& title,
+                   const std::string& detail) override;
   void SetStatus(const std::string& text) override { lastStatus = text; }
+  void Progress(int value) override;
+
+  // What the progress line says before its bar ("reading", "writing").
+  void SetStage(const std::string& stage) { stage_ = stage; }
+  // Removes the progress line, if one is shown.
+  void EndProgress();
+
   std::string lastStatus;
+
+ private:
+  bool terminal_ = false;
+  bool shown_ = false;
+  std::string stage_ = "working";
 };
 
 }  // namespace q4410::cli

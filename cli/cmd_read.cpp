@@ -24,7 +24,10 @@ int Run(const Invocation& in) {
   TracedPort port(qtPort, in.Trace());
   Link link{port, PlainConsoleEnv()};
   CliObserver observer;
-  if (RunConnect(rec, link, request, observer) != ConnectResult::Connected) return 1;
+  observer.SetStage("reading");
+  const ConnectResult result = RunConnect(rec, link, request, observer);
+  observer.EndProgress();
+  if (result != ConnectResult::Connected) return 1;
   TakeStoredErrorControl(rec);
   if (in.IsSet("json"))
     std::cout << RecordToJson(rec, true) << std::flush;

@@ -1,5 +1,5 @@
-// q4410ctl write: connect, apply a configuration file as the windows would, download it and
-// write the EDS file.
+// q4410ctl write: connect, apply a configuration file as the windows would, download it, read
+// it back and write the EDS file. The exit status says what state the module is left in.
 #include <iostream>
 
 #include "canopen/download_procedure.h"
@@ -7,6 +7,7 @@
 #include "canopen/pdo_builder.h"
 #include "cli/cli_observer.h"
 #include "cli/commands.h"
+#include "cli/exit_status.h"
 #include "config_file/apply_config.h"
 #include "config_file/config_json.h"
 #include "config_file/text_file.h"
@@ -26,6 +27,7 @@ int Run(const Invocation& in) {
   const std::string edsDir = in.IsSet("eds-dir") ? in.Value("eds-dir") : ".";
 
   CliObserver observer;
+  observer.SetStage("reading");
   std::string text, error;
   ParaDef scratch;
   ConfigFile file;
@@ -52,30 +54,39 @@ int Run(const Invocation& in) {
   }
 
   BuildPdoMapping(rec);
-  const DownloadRequest request{device, edsDir, NowLocal()};
-  if (RunDownload(rec, link, request, observer) != DownloadResult::Done) return 1;
+  DownloadRequest request{device, edsDir, NowLocal()};
+  request.verify = !in.IsSet("no-verify");
+  observer.SetStage(request.verify ? "writing and verifying" : "writing");
+  const DownloadOutcome outcome = RunDownload(rec, link, request, observer);
+  observer.EndProgress();
+  if (outcome.result != DownloadResult::Done) return ExitStatusOf(outcome);
   std::cout << observer.lastStatus << ": " << edsDir << "/" << EdsFileName(rec) << std::endl;
-  return 0;
+  return kExitDone;
 }
 
 }  // namespace
 
 Command WriteCommand() {
-  return {"write",
-          "write [--port DEVICE] --config FILE [--eds-dir DIR] [--trace FILE]",
-          "Connect with \"CANopen\", apply the configuration file with the validations of the\n"
-          "windows, write it into the module and write the EDS file into DIR. Keys missing\n"
-          "from the file keep what the module holds. Nothing is written to the module when\n"
-          "the file is refused.",
-          {PortOption("The module's port (default: $Q4410_PORT)."),
-           QCommandLineOption("config", "The configuration file (\"-\": standard input).", "FILE"),
-           QCommandLineOption("eds-dir",
-                              "Where the EDS file goes (default: the current "
-                              "directory).",
-                              "DIR"),
-           TraceOption()},
-          {},
-          Run};
+  return {
+      "write",
+      "write [--port DEVICE] --config FILE [--eds-dir DIR] [--no-verify] [--trace FILE]",
+      QString("Connect with \"CANopen\", apply the configuration file with the validations of "
+              "the\n"
+              "windows, write it into the module, read every word written back and compare,\n"
+              "and write the EDS file into DIR. Keys missing from the file keep what the\n"
+              "module holds. Nothing is written to the module when the file is refused or\n"
+              "the EDS file cannot be written (a missing DIR is created first).\n\n") +
+          kExitStatusHelp,
+      {PortOption("The module's port (default: $Q4410_PORT)."),
+       QCommandLineOption("config", "The configuration file (\"-\": standard input).", "FILE"),
+       QCommandLineOption("eds-dir",
+                          "Where the EDS file goes (default: the current "
+                          "directory).",
+                          "DIR"),
+       QCommandLineOption("no-verify", "Do not read the words written back (the verification)."),
+        TraceOption()},
+      {},
+      Run};
 }
 
 }  // namespace q4410::cli

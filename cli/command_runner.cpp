@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/exit_status.h"
 #include "config/version.h"
 
 namespace q4410::cli {
@@ -52,8 +53,11 @@ An option takes its value as "--port DEVICE" or as "--port=DEVICE". Where a comm
 file named "-" is read from standard input.
 
 Every message the windows would show in a message box is printed on stderr as one line
-"TITLE: TEXT". Exit status: 0 success, 1 failure, 2 usage error.
+"TITLE: TEXT"; a failure of an exchange with the module adds a second line saying where it
+happened. read and write show their progress on stderr when it is a terminal.
+
 )";
+  text += kExitStatusHelp;
   return text;
 }
 

@@ -1,6 +1,6 @@
 // The sub-commands of q4410ctl. Each one declares its options for Qt's command-line parser;
 // the runner parses, answers --help, and reports usage errors. A command returns the exit
-// status: 0 success, 1 failure, 2 usage error.
+// status (cli/exit_status.h).
 #pragma once
 
 #include <QCommandLineOption>

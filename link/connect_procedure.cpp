@@ -9,19 +9,21 @@
 #include "config/lists.h"
 #include "config/numbers.h"
 #include "link/console.h"
+#include "link/serial_trace.h"
+#include "link/word_reader.h"
 
 namespace q4410 {
 
 namespace {
 
 // A console exchange that had to succeed did not: the dialogue ends with "Timeout".
-struct ExchangeFailed {};
+struct ExchangeFailed {
+  FailurePlace place;
+};
 // The console's prompt names neither controller.
-struct NotController {};
-
-std::string Key(int offset) {
-  return "Long(" + Decimal(offset) + ")=";
-}
+struct NotController {
+  std::string prompt;
+};
 
 // The console dialogue of one connect, over one open port.
 class ConnectDialogue {
@@ -30,7 +32,7 @@ class ConnectDialogue {
 
   // Sends a line and waits for `expected`; Reply() keeps what came before it.
   void MustSend(std::string_view command, std::string_view expected) {
-    if (!console_.SendCommand(command, expected)) throw ExchangeFailed{};
+    if (!console_.SendCommand(command, expected)) throw ExchangeFailed{console_.LastFailure()};
   }
   const std::string& Reply() const { return console_.Reply(); }
   // A line whose reply is not checked.
@@ -38,25 +40,13 @@ class ConnectDialogue {
     console_.TryCommand(command, expected);
   }
 
-  // Starts the word editor of the selected block at `offset` and reads `count` words. Every
-  // word but the last is typed back exactly as it was shown, which moves the editor on to
-  // the next word and leaves the stored word unchanged. The caller ends the edit.
-  std::vector<uint32_t> ReadWords(int offset, int count) {
+  // Reads `count` words of `block` from `offset`, leaving every word as it was; the caller
+  // ends the edit.
+  std::vector<uint32_t> ReadWords(int block, int offset, int count) {
     std::vector<uint32_t> words;
-    std::string command = "el " + Decimal(offset);
-    for (int i = 0; i < count; ++i) {
-      std::optional<uint32_t> word;
-      if (!console_.ReadConsoleValue(command, Key(offset + 4 * i), word)) throw ExchangeFailed{};
-      words.push_back(word.value_or(0));
-      if (i + 1 == count) break;
-      // A value text that is no number cannot be typed back, and anything else would
-      // overwrite the module's word during a mere read: the edit is left without typing.
-      if (!word) {
-        console_.SendCommand(".", "[EEPROM:]");
-        throw ExchangeFailed{};
-      }
-      command = Trim(ToConsoleText(*word));
-    }
+    FailurePlace place;
+    if (!q4410::ReadWords(console_, block, offset, count, words, place))
+      throw ExchangeFailed{place};
     return words;
   }
 
@@ -82,9 +72,10 @@ void PrepareRecord(ParaDef& rec) {
 
 // The failure after the port was opened: message, status, the link given back.
 ConnectResult Release(Link& link, ConnectObserver& observer, const std::string& text,
-                      const std::string& title, const std::string& status) {
-  observer.ShowMessage(text, title);
-  observer.SetStatus(status);
+                      const std::string& title, const std::string& status,
+                      const std::string& detail = {}) {
+  observer.ShowFailure(text, title, detail);
+  observer.SetFailureStatus(status, detail);
   link.port.Close();
   link.LinkBusy = false;
   observer.LinkReleased();
@@ -111,13 +102,13 @@ int ReadModule(ParaDef& rec, ConnectDialogue& dialogue, AppSelection selected,
     rec.ModulePrompt = "5160QT>";
     controllerKind = 1;
   } else {
-    throw NotController{};
+    throw NotController{prompt};
   }
 
   // Firmware words at offsets 0, 4 and 8 of block 0 (the third is not used).
   dialogue.MustSend("use eeprom", "[EEPROM:]");
   dialogue.MustSend("block 0", "[EEPROM:]");
-  const std::vector<uint32_t> firmware = dialogue.ReadWords(0, 3);
+  const std::vector<uint32_t> firmware = dialogue.ReadWords(0, 0, 3);
   dialogue.MustSend(".", "[EEPROM:]");
   DecodeFirmwareWords(rec, firmware[0], firmware[1]);
   observer.Progress(2);
@@ -134,7 +125,7 @@ int ReadModule(ParaDef& rec, ConnectDialogue& dialogue, AppSelection selected,
 
   // Block 0 from offset 40: W0..W28 and the word after them (read, not used).
   const std::vector<uint32_t> block0 =
-      dialogue.ReadWords(kBlock0FirstOffset, (rec.Block0Length + 8) / 4 + 1);
+      dialogue.ReadWords(0, kBlock0FirstOffset, (rec.Block0Length + 8) / 4 + 1);
   std::copy(block0.begin(), block0.end(), rec.Block0Image.begin());
   observer.Progress(4);
   dialogue.MustSend(".", "[EEPROM:]");
@@ -142,12 +133,12 @@ int ReadModule(ParaDef& rec, ConnectDialogue& dialogue, AppSelection selected,
   // The application block.
   if (selected == AppSelection::CANopen) {
     dialogue.MustSend("block 2", "[EEPROM:]");
-    const std::vector<uint32_t> block2 = dialogue.ReadWords(0, kBlock2WordCount);
+    const std::vector<uint32_t> block2 = dialogue.ReadWords(2, 0, kBlock2WordCount);
     std::copy(block2.begin(), block2.end(), rec.Block2Image.begin());
     dialogue.MustSend(".", "[EEPROM:]");
   } else {
     dialogue.MustSend("block 1", "[EEPROM:]");
-    const std::vector<uint32_t> block1 = dialogue.ReadWords(0, 7);
+    const std::vector<uint32_t> block1 = dialogue.ReadWords(1, 0, 7);
     std::copy(block1.begin(), block1.end(), rec.Block1Image.begin());
     dialogue.MustSend(".", "[EEPROM:]");
   }
@@ -210,10 +201,12 @@ ConnectResult RunConnect(ParaDef& rec, Link& link, const ConnectRequest& request
     ConnectDialogue dialogue(port, link.env);
     controllerKind = ReadModule(rec, dialogue, request.selected, observer);
     DecodeBlock0(rec, request.selected, observer);
-  } catch (const NotController&) {
-    return Release(link, observer, "This modules is not 5160QT!", "Error", "Timeout");
-  } catch (const ExchangeFailed&) {
-    return Release(link, observer, "Timeout", "Error", "Timeout");
+  } catch (const NotController& other) {
+    return Release(link, observer, "This modules is not 5160QT!", "Error", "Timeout",
+                   "the console answered \"" + VisibleBytes(other.prompt) +
+                       "\", which names neither 5160QT nor 5160r");
+  } catch (const ExchangeFailed& failed) {
+    return Release(link, observer, "Timeout", "Error", "Timeout", Describe(failed.place));
   } catch (const std::exception& error) {
     return Release(link, observer, error.what(), std::string(kDefaultMessageTitle), "");
   }

@@ -15,6 +15,9 @@ constexpr std::size_t kMaxReplyBytes = 64 * 1024;
 
 constexpr std::string_view kValueMarker = "-->";
 
+// How many of the last characters received a failure reports.
+constexpr std::size_t kTailBytes = 48;
+
 void AppendBounded(std::string& buffer, std::string_view chunk) {
   if (chunk.size() >= kMaxReplyBytes) {
     buffer.assign(chunk.substr(chunk.size() - kMaxReplyBytes));
@@ -47,8 +50,30 @@ bool Console::ReceiveInto(std::string& buffer) {
   if (port_.BytesWaitingIn() == 0) return false;
   const std::string chunk = port_.ReadAll();
   received_ += chunk.size();
+  tail_ += chunk;
+  if (tail_.size() > kTailBytes) tail_.erase(0, tail_.size() - kTailBytes);
   AppendBounded(buffer, Trim(chunk));
   return true;
+}
+
+// A new exchange: what is sent and awaited, nothing received yet.
+void Console::Begin(std::string_view command, std::string_view awaited) {
+  failure_ = FailurePlace{};
+  failure_.sent = command;
+  failure_.awaited = awaited;
+  tail_.clear();
+}
+
+// The exchange failed: why, with what arrived. Always false.
+bool Console::Fail(std::string reason) {
+  failure_.reason = std::move(reason);
+  failure_.received = tail_;
+  return false;
+}
+
+// The reply window passed: `what` says what was missing.
+bool Console::TimedOut(std::string_view what) {
+  return Fail(std::string(what) + " within " + std::to_string(timeoutMs_) + " ms");
 }
 
 // The pause after a character typed: the event loop runs until more input is waiting than
@@ -74,8 +99,12 @@ bool Console::SendLine(std::string_view command) {
     if (atValuePrompt && (!promptWasLast || waiting > typed)) {
       // The console has gone on: what was typed is erased and the edit ended, so that the
       // word it shows now is left as it is.
+      const FailurePlace place = failure_;
+      const std::string arrived = tail_;
       SendCommand(std::string(typed, '\b') + ".", "[EEPROM:]");
-      return false;
+      failure_ = place;
+      tail_ = arrived;
+      return Fail("the console went on before the value was typed; it was not stored");
     }
     const bool lineEnd = typed == command.size();
     port_.Write(lineEnd ? std::string_view("\r") : command.substr(typed, 1));
@@ -84,7 +113,7 @@ bool Console::SendLine(std::string_view command) {
       for (int check = 0; check < 10; ++check) {
         if (port_.BytesWaitingOut() > 0) env_.pump();
       }
-      if (port_.BytesWaitingOut() > 0) return false;
+      if (port_.BytesWaitingOut() > 0) return Fail("the line did not leave the port");
     }
     PauseForEcho(waiting);
     if (lineEnd) return true;
@@ -100,13 +129,14 @@ void Console::TryCommand(std::string_view command, std::string_view expected) {
 }
 
 bool Console::Exchange(std::string_view command, std::string_view expected, bool untilAnyPrompt) {
+  Begin(command, expected);
   if (!SendLine(command)) return false;
   reply_.clear();
   const auto start = env_.now();
   auto lastArrival = start;
   std::size_t at = std::string::npos;
   for (;;) {
-    if (TimeUp(start)) return false;
+    if (TimeUp(start)) return TimedOut("not received");
     if (ReceiveInto(reply_)) {
       lastArrival = env_.now();
       continue;
@@ -115,7 +145,7 @@ bool Console::Exchange(std::string_view command, std::string_view expected, bool
     // several pieces is collected first. An empty expected text never matches.
     if (!expected.empty() && (at = reply_.find(expected)) != std::string::npos) break;
     if (untilAnyPrompt && EndsAtPrompt(reply_) && env_.now() - lastArrival >= kSettleTime)
-      return false;
+      return Fail("another prompt came");
     env_.pump();
   }
   reply_.resize(at);
@@ -124,25 +154,26 @@ bool Console::Exchange(std::string_view command, std::string_view expected, bool
 
 bool Console::ReadConsoleValue(std::string_view command, std::string_view key,
                                std::optional<uint32_t>& word) {
+  Begin(command, key);
   if (!SendLine(command)) return false;
   std::string buffer;
   const auto start = env_.now();
   for (;;) {
-    if (TimeUp(start)) return false;
+    if (TimeUp(start)) return TimedOut("no value prompt");
     if (ReceiveInto(buffer)) continue;
     if (buffer.find(kValueMarker) != std::string::npos) break;
     env_.pump();
   }
   const std::string wanted = Trim(key);
   const std::string text = Trim(buffer);
-  if (wanted.empty()) return false;
+  if (wanted.empty()) return Fail("no value prompt to wait for");
   const std::size_t keyAt = text.find(wanted);
-  if (keyAt == std::string::npos) return false;
+  if (keyAt == std::string::npos) return Fail("the value prompt shows another word");
   // The value runs from the key to the marker that follows it; a marker seen only before
   // the key (a stale prompt) does not count.
   const std::size_t valueAt = keyAt + wanted.size();
   const std::size_t markerAt = text.find(kValueMarker, valueAt);
-  if (markerAt == std::string::npos) return false;
+  if (markerAt == std::string::npos) return Fail("the value prompt shows another word");
   word = FromConsoleValue(std::string_view(text).substr(valueAt, markerAt - valueAt));
   atValuePrompt_ = true;
   afterPrompt_ = text.substr(markerAt + kValueMarker.size());

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "link/console_env.h"
+#include "link/dialogue_outcome.h"
 #include "link/serial_port.h"
 
 namespace q4410 {
@@ -57,6 +58,12 @@ class Console {
   bool ReadConsoleValue(std::string_view command, std::string_view key,
                         std::optional<uint32_t>& word);
 
+  // Where the last exchange that failed did so: the line, the text awaited, why, and the last
+  // characters received (block and offset are left for the caller, who knows them).
+  const FailurePlace& LastFailure() const { return failure_; }
+  // The last characters received in the last exchange, as they came.
+  const std::string& LastReceived() const { return tail_; }
+
   // Characters written and received since construction (for measurements).
   std::size_t CharactersSent() const { return sent_; }
   std::size_t CharactersReceived() const { return received_; }
@@ -67,12 +74,17 @@ class Console {
   void PauseForEcho(std::size_t waiting);
   bool TimeUp(std::chrono::microseconds start) const;
   bool ReceiveInto(std::string& buffer);
+  void Begin(std::string_view command, std::string_view awaited);
+  bool Fail(std::string reason);
+  bool TimedOut(std::string_view what);
   SerialPort& port_;
   ConsoleEnv env_;
   int timeoutMs_;
   std::string reply_;
   bool atValuePrompt_ = false;
   std::string afterPrompt_;  // what followed the marker of that value prompt
+  FailurePlace failure_;
+  std::string tail_;  // the newest characters received in this exchange, untrimmed
   std::size_t sent_ = 0;
   std::size_t received_ = 0;
 };

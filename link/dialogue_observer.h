@@ -16,6 +16,21 @@ class DialogueObserver {
   virtual void SetStatus(const std::string& text) = 0;
   // Progress of a connect or a download, 0..10.
   virtual void Progress(int value) { (void)value; }
+
+  // A failure: the message as ShowMessage shows it, and `detail`, one line saying where it
+  // happened (the exchange, the word, what the console said last; empty when there is nothing
+  // to add). A face without room for the detail shows the message alone.
+  virtual void ShowFailure(const std::string& text, const std::string& title,
+                           const std::string& detail) {
+    (void)detail;
+    ShowMessage(text, title);
+  }
+  // The status line after a failure: `text` as SetStatus shows it, with `detail` beside it
+  // where the face has room.
+  virtual void SetFailureStatus(const std::string& text, const std::string& detail) {
+    (void)detail;
+    SetStatus(text);
+  }
 };
 
 }  // namespace q4410

@@ -17,7 +17,9 @@
 //                                     shows the next; "." or "/q" end the edit with the tool
 //                                     prompt; anything else prints "Invalid value" and shows
 //                                     the same word again. After the last word of the block the
-//                                     edit ends with the tool prompt.
+//                                     edit ends with the tool prompt. The word of the
+//                                     corrupt-word fault stores a changed value with its
+//                                     lowest bit flipped.
 #include "sim/module_console.h"
 
 #include <cstdint>
@@ -202,6 +204,9 @@ void ModuleConsole::EditLine(const std::string& line, std::string& out) {
     out += std::string("Invalid value") + kEol + Prompt();
     return;
   }
+  if (block_ == options_.corruptBlock && editOffset_ == options_.corruptOffset &&
+      word != store_.Word(block_, editOffset_))
+    word ^= 1;
   store_.SetWord(block_, editOffset_, word);
   if (!store_.LastError().empty()) {
     out += std::string("Write error") + kEol + Prompt();

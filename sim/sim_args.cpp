@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "config/version.h"
+#include "sim/eeprom_store.h"
 
 namespace q4410::sim {
 namespace {
@@ -37,6 +38,11 @@ struct Options {
   QCommandLineOption dieAfter{"die-after", "Print nothing more after N lines have been typed.",
                               "N"};
   QCommandLineOption noEcho{"no-echo", "Do not echo typed characters."};
+  QCommandLineOption corrupt{"corrupt-word",
+                             "The word at OFFSET of BLOCK stores a value typed into it that "
+                             "differs from the word with its lowest bit flipped, so that a "
+                             "verification finds it (typing the word's own value keeps it).",
+                             "BLOCK:OFFSET"};
   QCommandLineOption print{"print", "Print the configuration an image holds and its raw words.",
                            "FILE"};
   QCommandLineOption example{"example",
@@ -47,7 +53,7 @@ struct Options {
 
   void AddTo(QCommandLineParser& parser) const {
     parser.addOptions({help, version, image, controller, link, silent, late, garble, dieAfter,
-                       noEcho, print, example});
+                       noEcho, corrupt, print, example});
   }
 };
 
@@ -72,7 +78,7 @@ std::optional<SimCommand> ParseSimArgs(const std::vector<std::string>& args, std
   if (!parser.positionalArguments().isEmpty())
     return fail("unknown argument: " + parser.positionalArguments().first().toStdString());
   for (const QCommandLineOption& option :
-       {o.image, o.controller, o.link, o.late, o.dieAfter, o.print, o.example}) {
+       {o.image, o.controller, o.link, o.late, o.dieAfter, o.corrupt, o.print, o.example}) {
     const QStringList values = parser.values(option);
     if (values.size() > 1)
       return fail("--" + option.names().first().toStdString() + " given twice");
@@ -95,14 +101,22 @@ std::optional<SimCommand> ParseSimArgs(const std::vector<std::string>& args, std
       !ParseCount(parser.value(o.dieAfter), 999999999, &cmd.options.dieAfterLines))
     return fail("--die-after takes a number of lines");
   cmd.options.echo = !parser.isSet(o.noEcho);
+  if (parser.isSet(o.corrupt)) {
+    const QStringList parts = parser.value(o.corrupt).split(':');
+    if (parts.size() != 2 || !ParseCount(parts[0], kBlockCount - 1, &cmd.options.corruptBlock) ||
+        !ParseCount(parts[1], kBlockBytes - 4, &cmd.options.corruptOffset) ||
+        cmd.options.corruptOffset % 4 != 0)
+      return fail(
+          "--corrupt-word takes BLOCK:OFFSET (block 0 to 7, offset 0 to 252 in steps of 4)");
+  }
 
   if (parser.isSet(o.print) && parser.isSet(o.example))
     return fail("--print and --example cannot be combined");
   if (parser.isSet(o.print) || parser.isSet(o.example)) {
     cmd.mode = parser.isSet(o.print) ? SimCommand::Mode::Print : SimCommand::Mode::Example;
     cmd.file = parser.value(parser.isSet(o.print) ? o.print : o.example).toStdString();
-    for (const QCommandLineOption& option :
-         {o.image, o.controller, o.link, o.silent, o.late, o.garble, o.dieAfter, o.noEcho})
+    for (const QCommandLineOption& option : {o.image, o.controller, o.link, o.silent, o.late,
+                                             o.garble, o.dieAfter, o.noEcho, o.corrupt})
       if (parser.isSet(option)) return fail("--print and --example take no other options");
     return cmd;
   }
@@ -119,6 +133,7 @@ std::string SimHelpText() {
          R"(Usage:
   q4410-sim --image FILE [--controller 5160QT|5160r] [--link PATH] [--silent]
             [--late MS] [--garble] [--die-after N] [--no-echo]
+            [--corrupt-word BLOCK:OFFSET]
   q4410-sim --print FILE
   q4410-sim --example FILE
   q4410-sim --help | --version

@@ -13,6 +13,10 @@ struct SimOptions {
   bool garbleValues = false;          // value prompts show a garbled value text
   int dieAfterLines = -1;             // stop answering after this many lines (-1: never)
   bool echo = true;                   // echo typed characters
+  // A word that does not take what is typed: a value typed at this block and offset that
+  // differs from the word stored is stored with its lowest bit flipped (-1: no such word).
+  int corruptBlock = -1;
+  int corruptOffset = -1;
 };
 
 }  // namespace q4410::sim

@@ -82,7 +82,7 @@ TEST(ReadCommand, Failures) {
   ASSERT_TRUE(module.started());
   auto run = RunCtl({"read", "--port", QString::fromStdString(module.device())});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "Error: Timeout\n");
+  EXPECT_EQ(run.err.rfind("Error: Timeout\n  sent \"exit\", awaited \">\"", 0), 0u) << run.err;
   EXPECT_EQ(run.out, "");
 
   run = RunCtl({"read", "--port", "/dev/q4410-no-such-port"});

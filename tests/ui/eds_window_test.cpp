@@ -96,7 +96,7 @@ TEST(EdsWindow, FinishHandsTheFolderAndTheCheckBoxToTheDownload) {
   std::vector<std::pair<std::string, bool>> requests;
   window.runDownload = [&](ParaDef&, Link&, const DownloadRequest& request, DialogueObserver&) {
     requests.emplace_back(request.edsDirectory, request.verify);
-    return DownloadResult::Failed;
+    return DownloadOutcome{};
   };
   auto* finish = window.findChild<QPushButton*>("FinishButton");
   finish->click();

@@ -32,10 +32,17 @@ class WindowDownloadObserver : public DialogueObserver {
   void ShowMessage(const std::string& text, const std::string& title) override {
     session_.boxes.Show(window_, text, title);
   }
+  void ShowFailure(const std::string& text, const std::string& title,
+                   const std::string& detail) override {
+    session_.boxes.ShowDetailed(window_, text, title, detail);
+  }
   void SetStatus(const std::string& text) override {
     lastStatus = text;
     window_->SetStatus(text);
     if (session_.flow) session_.flow->SetMainStatus(text);
+  }
+  void SetFailureStatus(const std::string& text, const std::string& detail) override {
+    SetStatus(detail.empty() ? text : text + ": " + detail);
   }
   void Progress(int value) override { window_->SetProgress(value); }
   std::string lastStatus;
@@ -176,7 +183,7 @@ void COPEDS_F::Finish() {
   DownloadResult result;
   {
     BusyCursor busy(this);
-    result = runDownload(rec, session_.link, request, observer);
+    result = runDownload(rec, session_.link, request, observer).result;
   }
   switch (result) {
     case DownloadResult::Busy:
@@ -190,6 +197,7 @@ void COPEDS_F::Finish() {
       }
       return;
     case DownloadResult::Failed:
+    case DownloadResult::VerifyFailed:
     case DownloadResult::EdsFailed:
       ProcessError();
       return;

@@ -51,6 +51,14 @@ void QtMessageBoxes::Show(QWidget* parent, const std::string& text, const std::s
   delete box;
 }
 
+void QtMessageBoxes::ShowDetailed(QWidget* parent, const std::string& text,
+                                  const std::string& title, const std::string& detail) {
+  QMessageBox* box = NewBox(parent, QtIcon(IconFor(text, title)), text, title, QMessageBox::Ok);
+  box->setDetailedText(QString::fromStdString(detail));
+  box->exec();
+  delete box;
+}
+
 void QtMessageBoxes::Notify(QWidget* parent, const std::string& text, const std::string& title) {
   // The same message again raises the box that is still open instead of stacking another.
   const QString qtext = QString::fromStdString(text);

@@ -13,6 +13,12 @@ class MessageBoxes {
   virtual ~MessageBoxes() = default;
   // A message with an OK button; returns when it is answered.
   virtual void Show(QWidget* parent, const std::string& text, const std::string& title) = 0;
+  // The same with `detail` behind the box's "Show Details..." button (none when empty).
+  virtual void ShowDetailed(QWidget* parent, const std::string& text, const std::string& title,
+                            const std::string& detail) {
+    (void)detail;
+    Show(parent, text, title);
+  }
   // A message with an OK button that does not wait: it stays on screen beside the window and
   // returns at once, without an event loop of its own. For what a window says while a
   // dialogue with the module runs, which must not stop to wait for the user.
@@ -31,6 +37,8 @@ MessageIcon IconFor(const std::string& text, const std::string& title);
 class QtMessageBoxes : public MessageBoxes {
  public:
   void Show(QWidget* parent, const std::string& text, const std::string& title) override;
+  void ShowDetailed(QWidget* parent, const std::string& text, const std::string& title,
+                    const std::string& detail) override;
   void Notify(QWidget* parent, const std::string& text, const std::string& title) override;
   bool AskYesNo(QWidget* parent, const std::string& text, const std::string& title) override;
   void Beep() override;

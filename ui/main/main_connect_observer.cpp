@@ -20,8 +20,17 @@ void MainConnectObserver::ShowMessage(const std::string& text, const std::string
   window_.session_.boxes.Show(&window_, text, title);
 }
 
+void MainConnectObserver::ShowFailure(const std::string& text, const std::string& title,
+                                      const std::string& detail) {
+  window_.session_.boxes.ShowDetailed(&window_, text, title, detail);
+}
+
 void MainConnectObserver::SetStatus(const std::string& text) {
   window_.SetStatus(QString::fromStdString(text));
+}
+
+void MainConnectObserver::SetFailureStatus(const std::string& text, const std::string& detail) {
+  SetStatus(detail.empty() ? text : text + ": " + detail);
 }
 
 void MainConnectObserver::Progress(int value) {

@@ -15,7 +15,10 @@ class MainConnectObserver : public ConnectObserver {
   void ModuleShown(int controllerKind) override;
   void LinkReleased() override;
   void ShowMessage(const std::string& text, const std::string& title) override;
+  void ShowFailure(const std::string& text, const std::string& title,
+                   const std::string& detail) override;
   void SetStatus(const std::string& text) override;
+  void SetFailureStatus(const std::string& text, const std::string& detail) override;
   void Progress(int value) override;
 
  private:
