@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "config/version.h"
-#include "tests/link/pty_pair.h"
+#include "tests/support/pty_pair.h"
 #include "tests/support/ctl_process.h"
 #include "tests/support/simulated_module.h"
 
@@ -65,17 +65,34 @@ TEST(CommandLine, UsageErrorsNameTheProblemAndTheUsage) {
   }
 }
 
-TEST(CommandLine, ConfigurationFromStandardInputAndThePortFromTheEnvironment) {
+// eds: the configuration from standard input (or a file), the file's path on standard output.
+TEST(CommandLine, EdsWritesTheFileOfTheConfigurationOrSaysWhyNot) {
   QTemporaryDir dir;
   CtlRun run = RunCtl({"eds", "--config", "-", "--eds-dir=" + dir.path()}, 30000,
                       R"({"Format": "q4410/1", "NodeId": 9})");
   ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, dir.filePath("COPn9.eds").toStdString() + "\n");
   EXPECT_TRUE(std::filesystem::exists(dir.filePath("COPn9.eds").toStdString()));
 
+  run = RunCtl({"eds", "--config", dir.filePath("none.json"), "--eds-dir", dir.path()});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("Error: The configuration file " + dir.filePath("none.json").toStdString() +
+                         " could not be read: No such file or directory"),
+            std::string::npos)
+      << run.err;
+  run = RunCtl({"eds", "--config", "-", "--eds-dir", dir.filePath("no/such")}, 30000, "{}");
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_NE(run.err.find("Error: The EDS file " + dir.filePath("no/such/COPn1.eds").toStdString() +
+                         " could not be written: "),
+            std::string::npos)
+      << run.err;
+}
+
+TEST(CommandLine, ThePortFromTheEnvironmentAndPortsAsJson) {
   testing::SimulatedModule module;
   ASSERT_TRUE(module.started());
   const QString device = QString::fromStdString(module.device());
-  run = RunCtl({"read", "--json"}, 30000, {}, {"Q4410_PORT=" + device});
+  CtlRun run = RunCtl({"read", "--json"}, 30000, {}, {"Q4410_PORT=" + device});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object()["Format"],
             "q4410/1");

@@ -171,58 +171,47 @@ TEST(Block0Decode, NodeIdRangeFollowsTheSelection) {
 }
 
 TEST(Block0Decode, OutOfRangeCodesAreStoredAndFlagged) {
-  auto check = [](int word, uint32_t value, bool error, auto field, int expected) {
+  using Field = int ParaDef::*;
+  struct Case {
+    int word;
+    uint32_t value;
+    bool error;
+    Field field;
+    int expected;
+  };
+  const Case cases[] = {
+      {2, Bytes(0, 5, 2, 8), false, &ParaDef::AppKind, 2},
+      {2, Bytes(0, 5, 3, 0), true, &ParaDef::AppKind, 3},
+      {2, Bytes(0, 5, 0, 8), false, &ParaDef::CanBaudCode, 8},
+      {2, Bytes(0, 5, 0, 9), true, &ParaDef::CanBaudCode, 9},
+      {5, Bytes(7, 8, 2, 2), false, &ParaDef::ComBaudCode, 7},
+      {5, Bytes(8, 8, 0, 1), true, &ParaDef::ComBaudCode, 8},
+      {5, Bytes(3, 7, 0, 1), true, &ParaDef::ComDataBits, 7},
+      {5, Bytes(3, 8, 3, 1), true, &ParaDef::ComParity, 3},
+      {5, Bytes(3, 8, 0, 0), true, &ParaDef::ComStopBits, 0},
+      {5, Bytes(3, 8, 0, 3), true, &ParaDef::ComStopBits, 3},
+      // Time stamp: the limits pass, one more fails; all but the year are stored.
+      {3, Word(32767, 12 << 8 | 31), false, &ParaDef::ConfigYear, 32767},
+      {3, Word(32768, 0), true, &ParaDef::ConfigYear, 0},
+      {3, Word(2024, 13 << 8), true, &ParaDef::ConfigMonth, 13},
+      {3, Word(2024, 32), true, &ParaDef::ConfigDay, 32},
+      {4, Bytes(24, 60, 60, 1), false, &ParaDef::ConfigHour, 24},
+      {4, Bytes(25, 0, 0, 1), true, &ParaDef::ConfigHour, 25},
+      {4, Bytes(0, 61, 0, 1), true, &ParaDef::ConfigMinute, 61},
+      {4, Bytes(0, 0, 61, 1), true, &ParaDef::ConfigSecond, 61},
+      // Time-out: clamped to what the field can hold; the low byte is ignored.
+      {6, Word(32767, 0xAEFF), false, &ParaDef::ComTimeoutMs, 32767},
+      {6, Word(32768, 0), true, &ParaDef::ComTimeoutMs, 32767},
+      {6, Word(65535, 0), true, &ParaDef::ComTimeoutMs, 32767},
+  };
+  for (const Case& c : cases) {
     auto w = CleanWords();
-    w[word] = value;
+    w[c.word] = c.value;
     ParaDef rec = ConnectRecord();
     DecodeBlock0Header(rec, w, AppSelection::CANopen);
-    EXPECT_EQ(rec.EepromDataError, error) << "W" << word << " " << std::hex << value;
-    EXPECT_EQ(field(rec), expected) << "W" << word << " " << std::hex << value;
-  };
-  check(
-      2, Bytes(0, 5, 2, 8), false, [](const ParaDef& r) { return r.AppKind; }, 2);
-  check(
-      2, Bytes(0, 5, 3, 0), true, [](const ParaDef& r) { return r.AppKind; }, 3);
-  check(
-      2, Bytes(0, 5, 0, 8), false, [](const ParaDef& r) { return r.CanBaudCode; }, 8);
-  check(
-      2, Bytes(0, 5, 0, 9), true, [](const ParaDef& r) { return r.CanBaudCode; }, 9);
-  check(
-      5, Bytes(7, 8, 2, 2), false, [](const ParaDef& r) { return r.ComBaudCode; }, 7);
-  check(
-      5, Bytes(8, 8, 0, 1), true, [](const ParaDef& r) { return r.ComBaudCode; }, 8);
-  check(
-      5, Bytes(3, 7, 0, 1), true, [](const ParaDef& r) { return r.ComDataBits; }, 7);
-  check(
-      5, Bytes(3, 8, 3, 1), true, [](const ParaDef& r) { return r.ComParity; }, 3);
-  check(
-      5, Bytes(3, 8, 0, 0), true, [](const ParaDef& r) { return r.ComStopBits; }, 0);
-  check(
-      5, Bytes(3, 8, 0, 3), true, [](const ParaDef& r) { return r.ComStopBits; }, 3);
-  // Time stamp: the limits themselves pass, one more fails; all but the year are stored.
-  check(
-      3, Word(32767, 12 << 8 | 31), false, [](const ParaDef& r) { return r.ConfigYear; }, 32767);
-  check(
-      3, Word(32768, 0), true, [](const ParaDef& r) { return r.ConfigYear; }, 0);
-  check(
-      3, Word(2024, 13 << 8), true, [](const ParaDef& r) { return r.ConfigMonth; }, 13);
-  check(
-      3, Word(2024, 32), true, [](const ParaDef& r) { return r.ConfigDay; }, 32);
-  check(
-      4, Bytes(24, 60, 60, 1), false, [](const ParaDef& r) { return r.ConfigHour; }, 24);
-  check(
-      4, Bytes(25, 0, 0, 1), true, [](const ParaDef& r) { return r.ConfigHour; }, 25);
-  check(
-      4, Bytes(0, 61, 0, 1), true, [](const ParaDef& r) { return r.ConfigMinute; }, 61);
-  check(
-      4, Bytes(0, 0, 61, 1), true, [](const ParaDef& r) { return r.ConfigSecond; }, 61);
-  // Time-out: clamped to what the field can hold; the low byte is ignored.
-  check(
-      6, Word(32767, 0xAEFF), false, [](const ParaDef& r) { return r.ComTimeoutMs; }, 32767);
-  check(
-      6, Word(32768, 0), true, [](const ParaDef& r) { return r.ComTimeoutMs; }, 32767);
-  check(
-      6, Word(65535, 0), true, [](const ParaDef& r) { return r.ComTimeoutMs; }, 32767);
+    EXPECT_EQ(rec.EepromDataError, c.error) << "W" << c.word << " " << std::hex << c.value;
+    EXPECT_EQ(rec.*c.field, c.expected) << "W" << c.word << " " << std::hex << c.value;
+  }
 }
 
 TEST(Block0Decode, ObjectCountZeroIsAnEmptyTable) {

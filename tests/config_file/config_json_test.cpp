@@ -1,5 +1,8 @@
 #include "config_file/config_json.h"
 
+#include "config_file/apply_config.h"
+#include "tests/support/records.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,15 +10,14 @@
 namespace q4410 {
 namespace {
 
+// The shared record with every other field the file form carries set to a value of its own.
 ParaDef Configured() {
-  ParaDef rec;
-  rec.ModulePrompt = "5160QT>";
+  ParaDef rec = testing::ConfiguredRecord();
   rec.FirmwareMajor = 1;
   rec.FirmwareMinor = 5;
   rec.FirmwareYear = 2008;
   rec.FirmwareMonth = 3;
   rec.FirmwareDay = 12;
-  rec.AppKind = 0;
   rec.NodeId = 42;
   rec.CanBaudCode = 5;
   rec.ComBaudCode = 7;
@@ -37,7 +39,6 @@ ParaDef Configured() {
   rec.EdsInfoText = {"Pump station 3", "Plant engineering"};
   rec.AppObjects[0] = {"247", 5, 9999, 55};
   rec.AppObjects[1] = {"1", 0, 1, 254};
-  rec.AppObjectCount = 2;
   return rec;
 }
 
@@ -176,6 +177,41 @@ TEST(RecordJson, RefusalsNameTheKeyAndChangeNothing) {
   std::string error;
   EXPECT_FALSE(RecordFromJson(R"({"NodeId": 9, "CanBaudCode": "x"})", rec, file, error));
   EXPECT_EQ(rec.NodeId, 1);
+}
+
+// A file goes through the checks of "Setting", "Set" and the editor, and a few of its own for
+// codes the windows only offer from lists.
+TEST(ApplyConfigFile, RefusalsNameTheKeyWithTheWindowsMessage) {
+  struct Case {
+    const char* json;
+    const char* message;  // "title: text" of the first message box
+    const char* key;
+  };
+  const Case cases[] = {
+      {R"({"NodeId": 128})", "Error: Node ID is not supported!(1~127)", "NodeId"},
+      {R"({"AppKind": 1, "NodeId": 64})", "Error: Node ID is not supported!(1~63)", "NodeId"},
+      {R"({"ComTimeoutMs": 0})", "Error: Timeout value is out of range!(1ms~32767ms)",
+       "ComTimeoutMs"},
+      {R"({"AppObjects": [{"DevAddr": 248, "Kind": 0, "Start": 1, "Length": 8}]})",
+       "Error: ModBus Device Address Error. (1-247)", "AppObjects, object 1"},
+      {R"({"AppObjects": [{"DevAddr": 1, "Kind": -1, "Start": 1, "Length": 8}]})",
+       "Error: Kind -1 is not an object kind (0-5)", "AppObjects, object 1"},
+      {R"({"CanBaudCode": 8})", "Error: CanBaudCode 8 has no entry in the CANopen baud list",
+       "CanBaudCode"},
+      {R"({"GuardTime": 65536})", "Error: GuardTime 65536 is outside 0-65535", "GuardTime"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.json);
+    ParaDef rec;
+    ConfigFile file;
+    std::string error;
+    ASSERT_TRUE(RecordFromJson(c.json, rec, file, error)) << error;
+    const ApplyResult result = ApplyConfigFile(rec, file);
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.key, c.key);
+    ASSERT_FALSE(result.messages.empty());
+    EXPECT_EQ(result.messages[0].title + ": " + result.messages[0].text, c.message);
+  }
 }
 
 }  // namespace

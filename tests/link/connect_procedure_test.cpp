@@ -10,7 +10,7 @@
 
 #include "config/para_def.h"
 #include "link/qt_serial_port.h"
-#include "scripted_port.h"
+#include "tests/support/scripted_port.h"
 #include "sim/image_report.h"
 #include "tests/support/recording_observer.h"
 #include "tests/support/simulated_module.h"
@@ -38,11 +38,13 @@ class ConnectTest : public ::testing::Test {
   ConnectResult Connect(const SimulatedModule& module,
                         AppSelection selected = AppSelection::CANopen,
                         const ConsoleEnv& env = kSleepEnv) {
-    const auto start = std::chrono::steady_clock::now();
     link.env = env;
-    const ConnectResult result = RunConnect(rec, link, {module.device(), selected}, observer);
-    elapsed = std::chrono::steady_clock::now() - start;
-    return result;
+    return RunConnect(rec, link, {module.device(), selected}, observer);
+  }
+  void ExpectTimeoutAndReleased() {
+    EXPECT_EQ(observer.events, (Strings{"started", "Error: Timeout", "status Timeout", "released"}));
+    EXPECT_FALSE(link.LinkBusy);
+    EXPECT_FALSE(port.IsOpen());
   }
 
   QTemporaryDir dir;
@@ -50,7 +52,6 @@ class ConnectTest : public ::testing::Test {
   QtSerialPort port;
   Link link{port, kSleepEnv};
   RecordingConnectObserver observer;
-  std::chrono::steady_clock::duration elapsed{};
 };
 
 TEST_F(ConnectTest, ConfiguredModuleIsReadWithoutChangingIt) {
@@ -73,7 +74,6 @@ TEST_F(ConnectTest, ConfiguredModuleIsReadWithoutChangingIt) {
   EXPECT_EQ(rec.ComBaudCode, 4);
   EXPECT_EQ(rec.ComParity, 1);
   EXPECT_EQ(rec.ComTimeoutMs, 300);
-  EXPECT_EQ(rec.ConfigSecond, 30);
   ASSERT_EQ(rec.ModuleAppObjectCount, 2);
   EXPECT_EQ(rec.ModuleAppObjects[0], (AppObject{"1", 3, 1, 4}));
   EXPECT_EQ(rec.ModuleAppObjects[1], (AppObject{"2", 0, 1, 10}));
@@ -84,7 +84,6 @@ TEST_F(ConnectTest, ConfiguredModuleIsReadWithoutChangingIt) {
   for (int i = 0; i < 30; ++i) EXPECT_EQ(rec.Block0Image[i], module->Word(0, 40 + 4 * i)) << i;
   ASSERT_EQ(rec.Block2Image.size(), 4u);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(rec.Block2Image[i], module->Word(2, 4 * i)) << i;
-  EXPECT_LT(elapsed, 3s);
 }
 
 TEST_F(ConnectTest, FieldOutOfRangeWarnsTwiceAndWordsAbove31BitsStayIntact) {
@@ -174,31 +173,27 @@ TEST_F(ConnectTest, The5160rControllerIsRecognisedWhileTheEventLoopRuns) {
   EXPECT_EQ(rec.NodeId, 5);
 }
 
-TEST_F(ConnectTest, SilentConsoleTimesOutAtTheFirstExchangeThatMustSucceed) {
-  sim::SimOptions options;
-  options.silent = true;
-  SimulatedModule module(options);
-  ASSERT_TRUE(module.started());
-  ASSERT_EQ(Connect(module), ConnectResult::Failed);
-  EXPECT_EQ(observer.events, (Strings{"started", "Error: Timeout", "status Timeout", "released"}));
-  EXPECT_EQ(observer.progress, (std::vector<int>{0, 1}));
-  EXPECT_FALSE(link.LinkBusy);
-  EXPECT_FALSE(port.IsOpen());
-  EXPECT_GE(elapsed, 1200ms);  // six reply windows and the typing
-  EXPECT_LT(elapsed, 2500ms);
-}
-
-TEST_F(ConnectTest, GarbledValuesAreNeverTypedBack) {
-  sim::SimOptions options;
-  options.garbleValues = true;
-  auto module = ExampleModule(options);
-  ASSERT_TRUE(module->started());
-  const std::vector<char> before = module->ImageBytes();
-  ASSERT_EQ(Connect(*module), ConnectResult::Failed);
-  EXPECT_EQ(module->ImageBytes(), before);
-  EXPECT_EQ(observer.events, (Strings{"started", "Error: Timeout", "status Timeout", "released"}));
-  EXPECT_FALSE(link.LinkBusy);
-  EXPECT_FALSE(port.IsOpen());
+// A console that is silent, garbles the values it shows (never typed back), or stops answering
+// before the connect's last "exit" fails the connect with "Timeout" and changes nothing.
+TEST_F(ConnectTest, ConsoleFaultsTimeOutAndLeaveTheModuleAlone) {
+  sim::SimOptions silent, garbled, dying;
+  silent.silent = true;
+  garbled.garbleValues = true;
+  dying.dieAfterLines = 49;  // the connect types 50 lines
+  for (const sim::SimOptions& options : {silent, garbled, dying}) {
+    auto module = ExampleModule(options);
+    ASSERT_TRUE(module->started());
+    const std::vector<char> before = module->ImageBytes();
+    observer = {};
+    EXPECT_EQ(Connect(*module), ConnectResult::Failed);
+    ExpectTimeoutAndReleased();
+    EXPECT_EQ(module->ImageBytes(), before);
+  }
+  sim::SimOptions lastLine;
+  lastLine.dieAfterLines = 50;
+  auto module = ExampleModule(lastLine);
+  observer = {};
+  EXPECT_EQ(Connect(*module), ConnectResult::Connected);
 }
 
 TEST_F(ConnectTest, PortFailuresAreReportedBeforeAnythingChanges) {

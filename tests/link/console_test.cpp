@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scripted_port.h"
+#include "tests/support/scripted_port.h"
 
 namespace q4410 {
 namespace {
@@ -35,8 +35,6 @@ TEST_F(ConsoleTest, TypesOneCharacterAtATimeAndCutsTheReplyBeforeThePrompt) {
   for (std::size_t i = 1; i < port.writes.size(); ++i) {
     EXPECT_GE(port.writes[i] - port.writes[i - 1], kCharacterPause) << "after character " << i;
   }
-  EXPECT_EQ(console.CharactersSent(), 5u);
-  EXPECT_EQ(console.CharactersReceived(), std::string("exit\r\n5160QT>").size());
 
   // A bare carriage return is a line too.
   ASSERT_TRUE(console.SendCommand("", ">"));
@@ -160,7 +158,6 @@ TEST_F(ConsoleTest, EndlessTalkIsBoundedAndEndedByTheWindow) {
   EXPECT_FALSE(console.SendCommand("exit", ">"));  // never quiet, so never looked at
   EXPECT_LT(clock.now - start, 300ms);
   EXPECT_LE(console.Reply().size(), 64u * 1024);
-  EXPECT_GT(console.CharactersReceived(), 64u * 1024);
   std::optional<uint32_t> value;
   port.endless = "Long(0)=5-->";
   EXPECT_FALSE(console.ReadConsoleValue("el 0", "Long(0)=", value));

@@ -16,16 +16,16 @@
 
 #include "config_file/config_json.h"
 #include "sim/image_report.h"
-#include "tests/link/pty_pair.h"
+#include "tests/support/pty_pair.h"
 #include "tests/support/ctl_process.h"
-#include "tests/ui/main_connect_fixture.h"
+#include "tests/support/simulated_module.h"
+#include "tests/ui/window_session.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/settings_store.h"
 
 namespace q4410::testing {
 namespace {
 
-using Boxes = std::vector<RecordedBox>;
 
 // File dialogs that answer with the paths a test queued, in order.
 class QueuedFileDialogs : public ui::FileDialogs {
@@ -93,7 +93,7 @@ struct FleetWindow {
 
   QTemporaryDir dir;
   QueuedFileDialogs files;
-  MainWindowSession s;
+  WindowSession s;
 };
 
 // A configuration saved from one module and opened in the window goes into a factory-fresh
@@ -104,7 +104,7 @@ TEST(Fleet, ConfigurationOfOneModuleClonedIntoAFreshOneThroughTheWindow) {
   SimulatedModule fresh;
   ASSERT_TRUE(original.started() && fresh.started());
   FleetWindow w({original.device(), fresh.device()});
-  MainWindowSession& s = w.s;
+  WindowSession& s = w.s;
 
   w.ConnectTo(0);
   w.files.answers = {w.Path("module.json"), w.Path("original.eds")};
@@ -129,7 +129,7 @@ TEST(Fleet, ConfigurationOfOneModuleClonedIntoAFreshOneThroughTheWindow) {
   w.Trigger("OpenConfiguration");
   EXPECT_EQ(s.boxes.boxes, Boxes{});
   EXPECT_EQ(s.Text("CANNodeId"), "5");
-  s.PortButton(1)->click();
+  s.PressPort(1);
   EXPECT_EQ(s.Text("ComTimeout"), "300");
   s.Click("CreateMBDevice");
   ASSERT_NE(s.windows.editor(), nullptr);
@@ -137,7 +137,7 @@ TEST(Fleet, ConfigurationOfOneModuleClonedIntoAFreshOneThroughTheWindow) {
   s.windows.editor()->findChild<QPushButton*>("NextButton")->click();
   ASSERT_NE(s.windows.edsWindow(), nullptr);
   QTest::mouseClick(s.windows.edsWindow()->findChild<QPushButton*>("FinishButton"), Qt::LeftButton);
-  MainWindowSession::FlushUnloads();
+  FlushUnloads();
   ASSERT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK");
 
   w.files.answers = {w.Path("clone.eds")};
@@ -160,7 +160,7 @@ TEST(Fleet, FindSelectsThePortWhereTheModuleAnswers) {
   SimulatedModule module;
   PtyPair silent;
   ASSERT_TRUE(module.started() && silent.ok());
-  MainWindowSession s({silent.device(), module.device()});
+  WindowSession s({silent.device(), module.device()});
   s.Click("Find");
   EXPECT_EQ(s.Current("ComPort"), module.device());
   EXPECT_EQ(s.Text("CommunicationState"), "Module found on " + module.device());
