@@ -75,9 +75,9 @@ TEST_F(DownloadTest, AfterAConnectWritesTheLiteralWordsAndTheEdsFile) {
   EXPECT_EQ(observer.messages, Strings{});
   EXPECT_EQ(observer.status, "Produce .EDS file is OK");
   ExpectReleased();
-  std::vector<uint32_t> block0{0x01B4006Cu, 0x00000010u, 0x00050003u, 0x07EA0C07u, 0x0E230902u,
-                               0x04080101u, 0x012C5500u, 0x01030000u, 0x00010004u, 0x02000000u,
-                               0x0001000Au};
+  std::vector<uint32_t> block0{0x01B4006Cu, 0x00000010u, 0x00050003u, 0x07EA0C07u,
+                               0x0E230902u, 0x04080101u, 0x012C5500u, 0x01030000u,
+                               0x00010004u, 0x02000000u, 0x0001000Au};
   block0.resize(27, 0u);
   block0.push_back(0x00020000u);  // two bytes of Write DO
   block0.push_back(0x00000004u);  // four registers of Read AI
@@ -86,22 +86,6 @@ TEST_F(DownloadTest, AfterAConnectWritesTheLiteralWordsAndTheEdsFile) {
   EXPECT_EQ(module.Word(0, 0), 0x0105u);            // firmware words never written
   EXPECT_EQ(Words(module, 2, 0, 4), (std::vector<uint32_t>{0, 0, 0x03030000u, 0}));
   EXPECT_TRUE(std::filesystem::exists(edsDir.filePath("COPn5.eds").toStdString()));
-}
-
-// A table left unchanged keeps its words at 0 and marks block 2 word 0 with 0xFF, which
-// travels as a negative number.
-TEST_F(DownloadTest, UnchangedTableLeavesObjectWordsZeroAndTravelsNegativeWords) {
-  SimulatedModule module(sim::ExampleImage(), {});
-  ASSERT_TRUE(module.started());
-  ParaDef rec = testing::ConfiguredRecord();
-  rec.AppObjectsUnchanged = true;
-  rec.GuardTime = 0x1234;
-  rec.LifeTimeFactor = 3;
-  BuildPdoMapping(rec);
-
-  ASSERT_EQ(Download(module.device(), rec), DownloadResult::Done);
-  EXPECT_EQ(Words(module, 0, 68, 22), std::vector<uint32_t>(22, 0u));
-  EXPECT_EQ(module.Word(2, 0), 0xFF123403u);
 }
 
 TEST_F(DownloadTest, ConsoleThatStopsAnsweringEndsInTimeoutWithoutEdsFile) {
@@ -193,8 +177,7 @@ TEST_F(DownloadTest, UnwritableEdsDirectoryLeavesTheModuleConfiguredAndSaysSo) {
   EXPECT_EQ(Download(module.device(), rec), DownloadResult::EdsFailed);
   EXPECT_EQ(module.Word(0, 48), 0x00050003u);  // the module holds the configuration
   ASSERT_EQ(observer.messages.size(), 1u);
-  EXPECT_EQ(observer.messages[0].rfind("Error: The module is configured, but the EDS file ", 0),
-            0u)
+  EXPECT_EQ(observer.messages[0].rfind("Error: The module is configured, but the EDS file ", 0), 0u)
       << observer.messages[0];
   EXPECT_NE(observer.messages[0].find("COPn5.eds"), std::string::npos);
   ExpectReleased();

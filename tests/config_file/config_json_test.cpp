@@ -1,40 +1,30 @@
 #include "config_file/config_json.h"
 
-#include "config_file/apply_config.h"
-#include "tests/support/records.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "config_file/apply_config.h"
+#include "tests/support/records.h"
+
 namespace q4410 {
 namespace {
 
-// The shared record with every other field the file form carries set to a value of its own.
+// Every whole-number field of the file form, each with a value of its own.
+const testing::IntFields kFields = {
+    {&ParaDef::FirmwareMajor, 1}, {&ParaDef::FirmwareMinor, 5},   {&ParaDef::FirmwareYear, 2008},
+    {&ParaDef::FirmwareMonth, 3}, {&ParaDef::FirmwareDay, 12},    {&ParaDef::NodeId, 42},
+    {&ParaDef::CanBaudCode, 5},   {&ParaDef::ComBaudCode, 7},     {&ParaDef::ComParity, 2},
+    {&ParaDef::ComStopBits, 2},   {&ParaDef::ComTimeoutMs, 1500}, {&ParaDef::ComChecksum, 237},
+    {&ParaDef::ConfigYear, 2026}, {&ParaDef::ConfigMonth, 12},    {&ParaDef::ConfigDay, 5},
+    {&ParaDef::ConfigHour, 23},   {&ParaDef::ConfigMinute, 59},   {&ParaDef::ConfigSecond, 58},
+    {&ParaDef::RxPdoClosed, 1},   {&ParaDef::TxPdoClosed, 0},     {&ParaDef::LifeTimeFactor, 3}};
+
 ParaDef Configured() {
   ParaDef rec = testing::ConfiguredRecord();
-  rec.FirmwareMajor = 1;
-  rec.FirmwareMinor = 5;
-  rec.FirmwareYear = 2008;
-  rec.FirmwareMonth = 3;
-  rec.FirmwareDay = 12;
-  rec.NodeId = 42;
-  rec.CanBaudCode = 5;
-  rec.ComBaudCode = 7;
-  rec.ComParity = 2;
-  rec.ComStopBits = 2;
-  rec.ComTimeoutMs = 1500;
-  rec.ComChecksum = ComChecksumOf(rec);
-  rec.ConfigYear = 2026;
-  rec.ConfigMonth = 12;
-  rec.ConfigDay = 5;
-  rec.ConfigHour = 23;
-  rec.ConfigMinute = 59;
-  rec.ConfigSecond = 58;
-  rec.RxPdoClosed = 1;
+  for (const auto& [field, value] : kFields) rec.*field = value;
   rec.EepromDataError = true;
   rec.GuardTime = 1000;
-  rec.LifeTimeFactor = 3;
   rec.HeartbeatTime = 250;
   rec.EdsInfoText = {"Pump station 3", "Plant engineering"};
   rec.AppObjects[0] = {"247", 5, 9999, 55};
@@ -50,30 +40,14 @@ TEST(RecordJson, RoundTripKeepsEveryField) {
   ASSERT_TRUE(RecordFromJson(RecordToJson(original, false), back, file, error)) << error;
 
   EXPECT_EQ(back.ModulePrompt, "5160QT>");
-  EXPECT_EQ(FirmwareText(back), "1.05-2008/03/12");
-  EXPECT_EQ(back.NodeId, 42);
-  EXPECT_EQ(back.CanBaudCode, 5);
-  EXPECT_EQ(back.ComBaudCode, 7);
-  EXPECT_EQ(back.ComParity, 2);
-  EXPECT_EQ(back.ComStopBits, 2);
-  EXPECT_EQ(back.ComTimeoutMs, 1500);
-  EXPECT_EQ(back.ComChecksum, original.ComChecksum);
-  EXPECT_EQ(back.ConfigYear * 10000 + back.ConfigMonth * 100 + back.ConfigDay, 20261205);
-  EXPECT_EQ(back.ConfigHour * 10000 + back.ConfigMinute * 100 + back.ConfigSecond, 235958);
-  EXPECT_EQ(back.RxPdoClosed, 1);
-  EXPECT_EQ(back.TxPdoClosed, 0);
+  testing::ExpectFields(back, kFields);
   EXPECT_TRUE(back.EepromDataError);
   EXPECT_EQ(back.GuardTime, 1000);
-  EXPECT_EQ(back.LifeTimeFactor, 3);
   EXPECT_EQ(back.HeartbeatTime, 250);
   EXPECT_EQ(back.EdsInfoText, original.EdsInfoText);
   EXPECT_EQ(back.AppObjectCount, 2);
   EXPECT_EQ(back.AppObjects, original.AppObjects);  // freed slots hold "0" as the editor's
-
-  EXPECT_EQ(file.keys.size(), 30u);  // every key the form has besides "Format"
-  EXPECT_TRUE(file.hasAppObjects);
-  EXPECT_EQ(file.numbers.at("NodeId"), 42);
-  EXPECT_EQ(file.appObjects.size(), 2u);
+  EXPECT_EQ(file.keys.size(), 30u);                 // every key the form has besides "Format"
 }
 
 TEST(RecordJson, ObjectsListedAreTheModulesOrTheWorkingTable) {

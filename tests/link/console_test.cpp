@@ -66,14 +66,6 @@ TEST_F(ConsoleTest, TheReplyWindowIs200Milliseconds) {
   EXPECT_FALSE(console.ReadConsoleValue("el 0", "Long(0)=", value));
 }
 
-TEST_F(ConsoleTest, EmptyExpectedTextNeverMatches) {
-  AnswerWith("5160QT>");
-  const auto start = clock.now;
-  EXPECT_FALSE(console.SendCommand("", ""));
-  EXPECT_GE(clock.now - start, 200ms);
-  EXPECT_EQ(console.Reply(), "\r\n5160QT>");
-}
-
 TEST_F(ConsoleTest, ALineWhoseReplyIsIgnoredEndsOnceAnyPromptHasSettled) {
   const std::pair<const char*, bool> cases[] = {{"5160QT>", true},
                                                 {"[EEPROM:]", true},
@@ -163,15 +155,6 @@ TEST_F(ConsoleTest, EndlessTalkIsBoundedAndEndedByTheWindow) {
   EXPECT_FALSE(console.ReadConsoleValue("el 0", "Long(0)=", value));
 }
 
-TEST_F(ConsoleTest, ALongBurstKeepsItsNewestPart) {
-  port.answer = [](const std::string&) {
-    return Chunks{{1ms, std::string(100 * 1024, 'x')}, {2ms, "\r\n5160QT>"}};
-  };
-  ASSERT_TRUE(console.SendCommand("exit", ">"));
-  EXPECT_LE(console.Reply().size(), 64u * 1024);
-  EXPECT_TRUE(console.Reply().ends_with("x\r\n5160QT"));
-}
-
 TEST(ConsoleWordTest, WordsTravelAsSignedText) {
   EXPECT_EQ(ToConsoleText(108), " 108");
   EXPECT_EQ(ToConsoleText(0), " 0");
@@ -186,8 +169,7 @@ TEST(ConsoleWordTest, WordsTravelAsSignedText) {
     EXPECT_EQ(FromConsoleValue(ToConsoleText(word)), word) << word;
   }
   // Only plain signed 32-bit numbers are words.
-  for (const char* bad : {"", " ", "-", "abc", "1x3", "1.5", "1 2", "2147483648", "-2147483649",
-                          "4294967295", "99999999999999999999", "12\r\n"}) {
+  for (const char* bad : {"", "-", "1x3", "1.5", "2147483648", "-2147483649", "12\r\n"}) {
     EXPECT_EQ(FromConsoleValue(bad), std::nullopt) << bad;
   }
 }

@@ -25,10 +25,11 @@ TEST(MainWindow, ListTextsAndNextBeforeAConnect) {
   s.Click("ApplicationSelect_0");
   EXPECT_EQ(Entries(s.Get<QComboBox>("CANBaudrate")), canopen);
   s.PressPort(1);
-  EXPECT_EQ(Entries(s.Get<QComboBox>("ComBr")),
-            (QStringList{"            1200   BPS", "            2400   BPS", "            4800   BPS",
-                         "            9600   BPS", "          19200   BPS", "          38400   BPS",
-                         "          57600   BPS", "        115200   BPS"}));
+  EXPECT_EQ(
+      Entries(s.Get<QComboBox>("ComBr")),
+      (QStringList{"            1200   BPS", "            2400   BPS", "            4800   BPS",
+                   "            9600   BPS", "          19200   BPS", "          38400   BPS",
+                   "          57600   BPS", "        115200   BPS"}));
   EXPECT_EQ(Entries(s.Get<QComboBox>("ComPb")), (QStringList{"  NONE", "  EVEN", "  ODD"}));
   EXPECT_EQ(Entries(s.Get<QComboBox>("ComSb")), (QStringList{"      1", "      2"}));
 

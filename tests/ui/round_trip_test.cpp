@@ -71,7 +71,7 @@ TEST_F(RoundTrip, TypicalConfigurationGoesIntoTheModuleAndComesBack) {
   EXPECT_TRUE(s->main->isVisible());
   EXPECT_EQ(module->Word(0, 48), 0x00110003u);  // node 17, 125 kbit/s
   EXPECT_EQ(module->Word(0, 64), 0x02EE5500u);  // 750 ms, 19200 8E1
-  EXPECT_EQ(module->Word(0, 56) & 0xFFu, 3u);    // three objects, the third one added
+  EXPECT_EQ(module->Word(0, 56) & 0xFFu, 3u);   // three objects, the third one added
   EXPECT_EQ(module->Word(0, 84), 0x01030000u);
   EXPECT_EQ(module->Word(0, 88), 0x00070004u);
   EXPECT_NE(Eds(17).find("Description=Pump station 3\r\n"), std::string::npos);
@@ -80,18 +80,6 @@ TEST_F(RoundTrip, TypicalConfigurationGoesIntoTheModuleAndComesBack) {
   EXPECT_EQ(s->Text("CANNodeId"), "17");
   s->PressPort(1);
   EXPECT_EQ(s->Text("ComTimeout"), "750");
-}
-
-// The editor keeps its edits when the user comes back from the EDS window.
-TEST_F(RoundTrip, EditsSurviveBack) {
-  Start();
-  EditAndGoOn();
-  s->InEds<QPushButton>("BackButton")->click();
-  FlushUnloads();
-  EXPECT_EQ(s->windows.edsWindow(), nullptr);
-  ASSERT_NE(s->windows.editor(), nullptr);
-  EXPECT_TRUE(s->windows.editor()->isVisible());
-  EXPECT_EQ(s->InEditor<QComboBox>("Instance")->count(), 3);
 }
 
 // Neither a second Finish nor the close box stops the download: the refusal does not wait

@@ -62,9 +62,9 @@ TEST_F(ViewerTest, PdoTableShowsCobIdsAndMappingOfBothDirections) {
   ASSERT_EQ(grid->rowCount(), 5);
   EXPECT_EQ(Row(grid, 0, 0, 5), QStringList({"PDO NO.", "COB-ID (Hex)", "Transmission Type",
                                              "Inhibit Time", "Event Timer", "Mapping 0"}));
-  EXPECT_EQ(Row(grid, 1), QStringList({"1", "205", "255", "Reversed", "Reversed",
-                                       "0x1- DO:0001~0008", "0x1- DO:0009~0010", kFill, kFill,
-                                       kFill, kFill, kFill, kFill}));
+  EXPECT_EQ(Row(grid, 1),
+            QStringList({"1", "205", "255", "Reversed", "Reversed", "0x1- DO:0001~0008",
+                         "0x1- DO:0009~0010", kFill, kFill, kFill, kFill, kFill, kFill}));
   EXPECT_EQ(Row(grid, 4, 0, 1), QStringList({"4", "505"}));
 
   // 18 registers: PDOs 1 to 3 hold 12, PDO 4 four, PDO 5 the last two.

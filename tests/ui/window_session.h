@@ -91,7 +91,9 @@ struct WindowSession {
   std::string Current(const QString& listName) const {
     return Get<QComboBox>(listName)->currentText().toStdString();
   }
-  void PressPort(int index) const { Get<QAbstractButton>(QString("ComButton_%1").arg(index))->click(); }
+  void PressPort(int index) const {
+    Get<QAbstractButton>(QString("ComButton_%1").arg(index))->click();
+  }
 
   template <typename T = QWidget>
   T* InEditor(const QString& name) const {
