@@ -182,13 +182,6 @@ TEST_P(PdoBuilderBothDirections, AnalogOverflowContinuesAtNextAndEndsOnBoundary)
   EXPECT_EQ(rec.*d.last, 6);
 }
 
-TEST_P(PdoBuilderBothDirections, PartlyFilledPdoBelow4WithDigitalPastPdo0EndsBeforeNext) {
-  ParaDef rec = WithObjects({{"1", d.digitalKind, 1, 72}, {"3", d.analogKind, 10, 1}});
-  BuildPdoMapping(rec);
-  EXPECT_EQ(Pdo(rec, 1).Mapping, (Texts{Ana(3, 10), Ana(3, 10), F, F, F, F, F, F}));
-  EXPECT_EQ(rec.*d.last, 4);  // Next - 1
-}
-
 INSTANTIATE_TEST_SUITE_P(Directions, PdoBuilderBothDirections, ::testing::Values(kRx, kTx),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -42,6 +42,7 @@ class ModuleCommands : public ::testing::Test {
 };
 
 TEST_F(ModuleCommands, ReadPrintsTheModuleAsText) {
+  module.SetWord(0, 48, 0x01050003u);  // TxPDO closed
   const CtlRun run = RunCtl({"read", "--port", Device()});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
@@ -58,7 +59,7 @@ TEST_F(ModuleCommands, ReadPrintsTheModuleAsText) {
             "COM time-out      300 ms\n"
             "Configured        2026-12-01 10:20:30\n"
             "RxPDO closed      0\n"
-            "TxPDO closed      0\n"
+            "TxPDO closed      1\n"
             "EEPROM data error no\n"
             "Application objects: 2\n"
             "  1: device 1, Read AI, start 1, length 4\n"

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <chrono>
 #include <memory>
 
@@ -28,9 +27,7 @@ class ConnectTest : public ::testing::Test {
   // A module holding the example configuration: node 5 at 125 kbit/s, 19200 baud even
   // parity, time-out 300 ms, two objects, block 2 as a download writes it.
   std::unique_ptr<SimulatedModule> ExampleModule(sim::SimOptions options = {}) {
-    options.imagePath = dir.filePath("example.img").toStdString();
-    sim::ExampleImage().Save(options.imagePath);
-    return std::make_unique<SimulatedModule>(options);
+    return std::make_unique<SimulatedModule>(sim::ExampleImage(), options);
   }
 
   ConnectResult Connect(const SimulatedModule& module,
@@ -44,7 +41,6 @@ class ConnectTest : public ::testing::Test {
     EXPECT_FALSE(port.IsOpen());
   }
 
-  QTemporaryDir dir;
   ParaDef rec;
   QtSerialPort port;
   Link link{port, kSleepEnv};

@@ -54,20 +54,23 @@ TEST_F(ViewerTest, ObjectTablesShowTenRowsWithTheObjectsInUse) {
 }
 
 TEST_F(ViewerTest, PdoTableShowsCobIdsAndMappingOfBothDirections) {
-  Table({{"1", 0, 1, 10}, {"4", 5, 1, 18}}, 5);
+  Table({{"1", 0, 1, 10}, {"3", 1, 100, 18}, {"4", 5, 1, 18}}, 5);
   s.rec.RxPdoLast = 77;  // stale: the load rebuilds the mapping
   QTableWidget* grid = Grid<ui::ShowPDO>("PDOParaRecord");
   auto* tabs = Find<QTabBar>(window.get(), "PDOParaTableTag");
   EXPECT_EQ(tabs->currentIndex(), 0);
-  ASSERT_EQ(grid->rowCount(), 5);
+  ASSERT_EQ(grid->rowCount(), 7);
   EXPECT_EQ(Row(grid, 0, 0, 5), QStringList({"PDO NO.", "COB-ID (Hex)", "Transmission Type",
                                              "Inhibit Time", "Event Timer", "Mapping 0"}));
   EXPECT_EQ(Row(grid, 1),
             QStringList({"1", "205", "255", "Reversed", "Reversed", "0x1- DO:0001~0008",
                          "0x1- DO:0009~0010", kFill, kFill, kFill, kFill, kFill, kFill}));
   EXPECT_EQ(Row(grid, 4, 0, 1), QStringList({"4", "505"}));
+  EXPECT_EQ(Row(grid, 5, 0, 1), QStringList({"5", "245"}));
+  EXPECT_EQ(Row(grid, 6, 0, 6),
+            QStringList({"6", "345", "255", "Reversed", "Reversed", "0x3- AO:116", "0x3- AO:116"}));
 
-  // 18 registers: PDOs 1 to 3 hold 12, PDO 4 four, PDO 5 the last two.
+  // 18 registers on each side: PDOs 1 to 3 hold 12, PDO 4 four, PDO 5 the last two.
   tabs->setCurrentIndex(1);
   ASSERT_EQ(grid->rowCount(), 7);
   EXPECT_EQ(Row(grid, 1, 0, 4), QStringList({"1", "185", "255", "0", "0"}));
