@@ -26,20 +26,13 @@ std::string Expected(const char* name) {
   return text;
 }
 
-// Compares line by line first so that a failure names the first differing line.
+// Names the first differing line, then compares the whole text.
 void ExpectSameText(const std::string& actual, const std::string& expected) {
   std::istringstream a(actual), e(expected);
   std::string la, le;
-  int line = 0;
-  while (true) {
-    bool moreA = static_cast<bool>(std::getline(a, la));
-    bool moreE = static_cast<bool>(std::getline(e, le));
-    ++line;
-    if (!moreA && !moreE) break;
-    ASSERT_EQ(moreA, moreE) << "lengths differ at line " << line;
-    ASSERT_EQ(la, le) << "line " << line;
-  }
-  EXPECT_EQ(actual, expected);
+  int line = 1;
+  while (std::getline(a, la) && std::getline(e, le) && la == le) ++line;
+  EXPECT_EQ(actual, expected) << "first difference at line " << line;
 }
 
 TEST(EdsFile, NoObjectsInNodeGuardingMode) {
