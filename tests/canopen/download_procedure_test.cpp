@@ -1,55 +1,40 @@
-// The download against a simulated module through a real pseudo-terminal: what ends up in the
-// module's EEPROM, and how every failure leaves things.
+// The download against a module: the words that end up in its EEPROM, and how every failure
+// leaves the module, the link and the EDS file.
 #include "canopen/download_procedure.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <filesystem>
 
-#include "canopen/eds_writer.h"
 #include "canopen/pdo_builder.h"
-#include "config/eeprom_image.h"
+#include "config/app_object_table.h"
+#include "link/connect_procedure.h"
 #include "link/qt_serial_port.h"
 #include "sim/image_report.h"
 #include "tests/support/recording_observer.h"
+#include "tests/support/records.h"
+#include "tests/support/scripted_port.h"
 #include "tests/support/simulated_module.h"
 
 namespace q4410 {
 namespace {
 
+using namespace std::chrono_literals;
 using testing::RecordingConnectObserver;
 using testing::SimulatedModule;
 using Strings = std::vector<std::string>;
 
 constexpr LocalTime kClock{2026, 12, 7, 14, 35, 9};
 
-// The record as a connect to the example module and an edit leave it.
-ParaDef EditedRecord() {
-  ParaDef rec;
-  rec.ModulePrompt = "5160QT>";
-  rec.NodeId = 9;
-  rec.CanBaudCode = 5;
-  rec.ComBaudCode = 7;
-  rec.ComParity = 2;
-  rec.ComStopBits = 2;
-  rec.ComTimeoutMs = 1500;
-  rec.ComChecksum = ComChecksumOf(rec);
-  rec.AppObjects[0] = {"1", 3, 1, 4};
-  rec.AppObjects[1] = {"247", 0, 9999, 254};
-  rec.AppObjectCount = 2;
-  rec.AppObjectsUnchanged = false;
-  rec.RxPdoClosed = 1;
-  BuildPdoMapping(rec);
-  return rec;
-}
-
 class DownloadTest : public ::testing::Test {
  protected:
-  DownloadResult Download(const SimulatedModule& module, ParaDef& rec) {
-    return RunDownload(rec, link, {module.device(), edsDir.path().toStdString(), kClock}, observer)
+  DownloadResult Download(const std::string& device, ParaDef& rec) {
+    return RunDownload(rec, link, {device, edsDir.path().toStdString(), kClock}, observer)
         .result;
   }
   std::vector<uint32_t> Words(const SimulatedModule& module, int block, int first, int count) {
@@ -57,9 +42,10 @@ class DownloadTest : public ::testing::Test {
     for (int i = 0; i < count; ++i) words.push_back(module.Word(block, first + 4 * i));
     return words;
   }
-  bool EdsWritten(const ParaDef& rec) {
-    return std::filesystem::exists(
-        edsDir.filePath(QString::fromStdString(EdsFileName(rec))).toStdString());
+  bool EdsWritten() const { return !QDir(edsDir.path()).entryList({"*.eds"}).isEmpty(); }
+  void ExpectReleased() {
+    EXPECT_FALSE(link.LinkBusy);
+    EXPECT_FALSE(link.port.IsOpen());
   }
 
   QTemporaryDir edsDir;
@@ -68,53 +54,39 @@ class DownloadTest : public ::testing::Test {
   RecordingConnectObserver observer;
 };
 
-TEST_F(DownloadTest, WritesBlocksZeroAndTwoAsPackedAndTheEdsFile) {
+// Connect, the editor's "Next", the download: every word written, as literal values. Block 2
+// held a guard time and a word at offset 12 from an earlier tool; the first download after a
+// connect writes guard time 0 and all four words of block 2.
+TEST_F(DownloadTest, AfterAConnectWritesTheLiteralWordsAndTheEdsFile) {
   SimulatedModule module(sim::ExampleImage(), {});
   ASSERT_TRUE(module.started());
+  module.SetWord(0, 44, 0x0000000Cu);  // block 2 length 12, as a DeviceNet tool leaves it
+  module.SetWord(2, 0, 0x0005DC03u);   // guard time 1500, life time factor 3
+  module.SetWord(2, 12, 0x12345678u);
   const uint32_t wordAfterBlock0 = module.Word(0, 156);
-  ParaDef rec = EditedRecord();
+  ParaDef rec;
+  ASSERT_EQ(RunConnect(rec, link, {module.device(), AppSelection::CANopen}, observer),
+            ConnectResult::Connected);
+  LoadAppObjectTable(rec);
+  MarkTableForDownload(rec);
+  BuildPdoMapping(rec);
 
-  ASSERT_EQ(Download(module, rec), DownloadResult::Done)
+  ASSERT_EQ(Download(module.device(), rec), DownloadResult::Done)
       << ::testing::PrintToString(observer.events);
   EXPECT_EQ(observer.messages, Strings{});
   EXPECT_EQ(observer.status, "Produce .EDS file is OK");
-  EXPECT_FALSE(link.LinkBusy);
-  EXPECT_FALSE(port.IsOpen());
-  EXPECT_EQ(rec.EdsFlag, 1);
-  EXPECT_EQ(rec.ConfigYear, 2026);
-  EXPECT_EQ(rec.ConfigSecond, 9);
-
-  const std::vector<uint32_t> block0 = PackBlock0(rec);
-  ASSERT_EQ(block0.size(), 29u);
+  ExpectReleased();
+  std::vector<uint32_t> block0{0x01B4006Cu, 0x00000010u, 0x00050003u, 0x07EA0C07u,
+                               0x0E230902u, 0x04080101u, 0x012C5500u, 0x01030000u,
+                               0x00010004u, 0x02000000u, 0x0001000Au};
+  block0.resize(27, 0u);
+  block0.push_back(0x00020000u);  // two bytes of Write DO
+  block0.push_back(0x00000004u);  // four registers of Read AI
   EXPECT_EQ(Words(module, 0, 40, 29), block0);
   EXPECT_EQ(module.Word(0, 156), wordAfterBlock0);  // shown after the last word, left alone
-  EXPECT_EQ(Words(module, 2, 0, 4), PackBlock2(rec));
-  EXPECT_EQ(module.Word(0, 0), 0x0105u);       // firmware words never written
-  EXPECT_EQ(module.Word(0, 48), 0x02090005u);  // RxPDO closed, node 9, CANopen, 500 kbit/s
-  EXPECT_EQ(module.Word(0, 52), (2026u << 16) | (12u << 8) | 7u);
-  EXPECT_EQ(module.Word(0, 56), (14u << 24) | (35u << 16) | (9u << 8) | 2u);
-  EXPECT_EQ(module.Word(0, 80), (9999u << 16) | 254u);  // object 1: W10
-  EXPECT_TRUE(EdsWritten(rec));
-  // The editor opened later starts from what the module now holds.
-  EXPECT_EQ(rec.ModuleAppObjectCount, 2);
-  EXPECT_EQ(rec.ModuleAppObjects[1], (AppObject{"247", 0, 9999, 254}));
-}
-
-TEST_F(DownloadTest, UnchangedTableLeavesObjectWordsZeroAndTravelsNegativeWords) {
-  SimulatedModule module(sim::ExampleImage(), {});
-  ASSERT_TRUE(module.started());
-  ParaDef rec;
-  rec.ModulePrompt = "5160QT>";
-  rec.AppObjectsUnchanged = true;  // block 2 word 0 gets 0xFF in its top byte
-  rec.GuardTime = 0x1234;
-  rec.LifeTimeFactor = 3;
-  BuildPdoMapping(rec);
-
-  ASSERT_EQ(Download(module, rec), DownloadResult::Done);
-  EXPECT_EQ(Words(module, 0, 68, 22), std::vector<uint32_t>(22, 0u));
-  EXPECT_EQ(module.Word(0, 56) & 0xFF, 0u);
-  EXPECT_EQ(module.Word(2, 0), 0xFF123403u);  // sent as -15518717
-  EXPECT_EQ(module.Word(2, 8), (3u << 24) | (3u << 16));
+  EXPECT_EQ(module.Word(0, 0), 0x0105u);            // firmware words never written
+  EXPECT_EQ(Words(module, 2, 0, 4), (std::vector<uint32_t>{0, 0, 0x03030000u, 0}));
+  EXPECT_TRUE(std::filesystem::exists(edsDir.filePath("COPn5.eds").toStdString()));
 }
 
 TEST_F(DownloadTest, ConsoleThatStopsAnsweringEndsInTimeoutWithoutEdsFile) {
@@ -126,21 +98,50 @@ TEST_F(DownloadTest, ConsoleThatStopsAnsweringEndsInTimeoutWithoutEdsFile) {
     options.dieAfterLines = lines;
     SimulatedModule module(sim::ExampleImage(), options);
     ASSERT_TRUE(module.started());
-    ParaDef rec = EditedRecord();
+    ParaDef rec = testing::ConfiguredRecord();
     observer = {};
-    EXPECT_EQ(Download(module, rec), DownloadResult::Failed);
+    EXPECT_EQ(Download(module.device(), rec), DownloadResult::Failed);
     EXPECT_EQ(observer.messages, Strings{"Q-4410C Utility: Timeout"});
     EXPECT_EQ(observer.status, "Timeout");
-    EXPECT_FALSE(link.LinkBusy);
-    EXPECT_FALSE(port.IsOpen());
-    EXPECT_FALSE(EdsWritten(rec));
+    ExpectReleased();
+    EXPECT_FALSE(EdsWritten());
   }
 }
 
-TEST_F(DownloadTest, PortFailuresAndABusyLink) {
-  ParaDef rec = EditedRecord();
-  EXPECT_EQ(RunDownload(rec, link, {"/dev/q4410-no-such-port", "", kClock}, observer).result,
+// A console whose word editor goes on at another offset than the word typed (a skipped or
+// repeated word) fails the download at once.
+TEST_F(DownloadTest, WordEditAnsweredAtTheWrongOffsetFails) {
+  testing::FakeClock clock;
+  testing::ScriptedPort scripted(clock);
+  Link fake{scripted, clock.Env()};
+  long offset = -1;
+  scripted.answer = [&offset](const std::string& line) {
+    std::string reply = "[EEPROM:]";
+    if (line == "exit") {
+      reply = "5160QT>";
+    } else if (line.starts_with("el ")) {
+      offset = std::stol(line.substr(3));
+      reply = "Long(" + std::to_string(offset) + ")=0-->";
+    } else if (offset >= 0 && !line.empty() && line != ".") {
+      offset += offset == 48 ? 8 : 4;  // skips the word at offset 52
+      reply = "Long(" + std::to_string(offset) + ")=0-->";
+    } else if (line == ".") {
+      offset = -1;
+    }
+    return std::vector<testing::ScriptedPort::Chunk>{{0us, line + "\r\n"}, {1ms, reply}};
+  };
+  ParaDef rec = testing::ConfiguredRecord();
+  EXPECT_EQ(RunDownload(rec, fake, {"COM 3", edsDir.path().toStdString(), kClock}, observer).result,
             DownloadResult::Failed);
+  EXPECT_EQ(observer.messages, Strings{"Q-4410C Utility: Timeout"});
+  EXPECT_FALSE(fake.LinkBusy);
+  EXPECT_FALSE(EdsWritten());
+  EXPECT_EQ(std::count(scripted.lines.begin(), scripted.lines.end(), "block 2"), 0);
+}
+
+TEST_F(DownloadTest, PortFailures) {
+  ParaDef rec = testing::ConfiguredRecord();
+  EXPECT_EQ(Download("/dev/q4410-no-such-port", rec), DownloadResult::Failed);
   EXPECT_EQ(observer.messages, Strings{"Warning: Can't open /dev/q4410-no-such-port!"});
   EXPECT_FALSE(link.LinkBusy);
 
@@ -149,19 +150,10 @@ TEST_F(DownloadTest, PortFailuresAndABusyLink) {
   QtSerialPort holder;
   ASSERT_TRUE(holder.Open(module.device()).ok());
   observer = {};
-  EXPECT_EQ(Download(module, rec), DownloadResult::Failed);
+  EXPECT_EQ(Download(module.device(), rec), DownloadResult::Failed);
   EXPECT_EQ(observer.messages,
             Strings{"Q-4410C Utility: " + module.device() + " has been occupied"});
-  EXPECT_EQ(observer.status, module.device() + " has been occupied");
   EXPECT_FALSE(link.LinkBusy);
-  holder.Close();
-
-  const std::vector<char> before = module.ImageBytes();
-  link.LinkBusy = true;
-  observer = {};
-  EXPECT_EQ(Download(module, rec), DownloadResult::Busy);
-  EXPECT_EQ(observer.events, Strings{});
-  EXPECT_EQ(module.ImageBytes(), before);
 }
 
 }  // namespace

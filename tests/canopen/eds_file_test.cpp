@@ -1,5 +1,5 @@
-// Whole EDS files of three configurations against files written out by hand, and the
-// structure every EDS reader relies on.
+// Whole EDS files of two configurations against files written out by hand, and the structure
+// every EDS reader relies on.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -26,20 +26,13 @@ std::string Expected(const char* name) {
   return text;
 }
 
-// Compares line by line first so that a failure names the first differing line.
+// Names the first differing line, then compares the whole text.
 void ExpectSameText(const std::string& actual, const std::string& expected) {
   std::istringstream a(actual), e(expected);
   std::string la, le;
-  int line = 0;
-  while (true) {
-    bool moreA = static_cast<bool>(std::getline(a, la));
-    bool moreE = static_cast<bool>(std::getline(e, le));
-    ++line;
-    if (!moreA && !moreE) break;
-    ASSERT_EQ(moreA, moreE) << "lengths differ at line " << line;
-    ASSERT_EQ(la, le) << "line " << line;
-  }
-  EXPECT_EQ(actual, expected);
+  int line = 1;
+  while (std::getline(a, la) && std::getline(e, le) && la == le) ++line;
+  EXPECT_EQ(actual, expected) << "first difference at line " << line;
 }
 
 TEST(EdsFile, NoObjectsInNodeGuardingMode) {
@@ -80,30 +73,6 @@ TEST(EdsFile, ReceiveDigitalAndAnalogData) {
   EXPECT_EQ(testing::CheckEdsStructure(text), std::vector<std::string>{});
 }
 
-TEST(EdsFile, TransmitDataPastPdo0InHeartbeatMode) {
-  ParaDef rec;
-  rec.NodeId = 1;
-  rec.CanBaudCode = 0;
-  rec.ModulePrompt = "5160QT>";
-  rec.FirmwareMajor = 1;
-  rec.FirmwareMinor = 5;
-  rec.FirmwareYear = 2008;
-  rec.FirmwareMonth = 3;
-  rec.FirmwareDay = 12;
-  rec.AppObjectsUnchanged = true;
-  rec.HeartbeatTime = 1000;
-  rec.AppObjects[0] = {"10", 2, 1, 72};
-  rec.AppObjects[1] = {"11", 4, 101, 3};
-  rec.AppObjects[2] = {"12", 3, 1, 5};
-  rec.AppObjectCount = 3;
-  rec.TxPdoClosed = 1;
-  rec.EdsInfoText = {"Line 2 \xE2\x82\xAC", "Zo\xC3\xAB \xE2\x9C\x93"};
-  BuildPdoMapping(rec);
-  std::string text = EdsFileText(rec, {2026, 1, 2, 12, 10, 0});
-  ExpectSameText(text, Expected("tx_heartbeat_past_pdo0.eds"));
-  EXPECT_EQ(testing::CheckEdsStructure(text), std::vector<std::string>{});
-}
-
 // The structure holds for every mix of kinds, closed flags, modes and lengths, up to the
 // longest objects the editor admits.
 TEST(EdsFile, StructureHoldsAcrossConfigurations) {
@@ -127,24 +96,6 @@ TEST(EdsFile, StructureHoldsAcrossConfigurations) {
         testing::CheckEdsStructure(EdsFileText(rec, {2026, 1, 1, 8, 0, 0}));
     ASSERT_EQ(problems, std::vector<std::string>{}) << "mask " << mask;
   }
-}
-
-TEST(EdsIniCheck, FindsTheFaultsItIsMeantToFind) {
-  std::string sound =
-      "[MandatoryObjects]\r\nSupportedObjects=1\r\n1=0x1000\r\n\r\n[1000]\r\nSubNumber=1\r\n\r\n"
-      "[1000sub0]\r\nAccessType=ro\r\n\r\n[OptionalObjects]\r\nSupportedObjects=0\r\n\r\n"
-      "[ManufacturerObjects]\r\n\r\n";
-  EXPECT_EQ(testing::CheckEdsStructure(sound), std::vector<std::string>{});
-  auto broken = [&](const std::string& from, const std::string& to) {
-    std::string text = sound;
-    text.replace(text.find(from), from.size(), to);
-    return testing::CheckEdsStructure(text).size();
-  };
-  EXPECT_EQ(broken("SubNumber=1", "SubNumber=2"), 1u);
-  EXPECT_EQ(broken("AccessType=ro", "AccessType=rx"), 1u);
-  EXPECT_EQ(broken("1=0x1000", "1=0x1001"), 1u);
-  EXPECT_EQ(broken("SupportedObjects=0", "SupportedObjects=1"), 1u);
-  EXPECT_EQ(broken("[1000]\r\n", "[1000]\n"), 1u);
 }
 
 }  // namespace

@@ -152,13 +152,6 @@ TEST(EdsWriter, StaleMappingOfAnEarlierRunIsNotAnnounced) {
   EXPECT_EQ(text.find("0x6200"), std::string::npos);
 }
 
-TEST(EdsWriter, NoObjectsLeaveTheManufacturerSectionEmpty) {
-  std::string text = EdsFileText(WithObjects({}), kClock);
-  EXPECT_NE(text.find("[ManufacturerObjects]\r\n\r\n[Comments]\r\nLines=0\r\n\r\n"),
-            std::string::npos);
-  EXPECT_EQ(text.find("[2000]"), std::string::npos);
-}
-
 TEST(EdsWriter, ProfileObjectsStopAt255SubIndices) {
   std::vector<AppObject> objects(10, AppObject{"1", 0, 1, 254});  // 320 digital bytes
   ParaDef rec = WithObjects(objects);
@@ -172,11 +165,6 @@ TEST(EdsWriter, ProfileObjectsStopAt255SubIndices) {
 
 TEST(EdsWriter, TextsDefaultsAndLineLength) {
   ParaDef rec = WithObjects({});
-  testing::EdsIni defaults = Ini(rec);
-  EXPECT_EQ(Value(defaults, "FILEINFO", "DESCRIPTION"),
-            "VELDAN CANopen Master/ModBus RTU Slave Gateway");
-  EXPECT_EQ(Value(defaults, "FILEINFO", "CREATEDBY"), "VELDAN");
-
   // Typed texts reach the file as ASCII, each on one line of at most 255 characters.
   rec.EdsInfoText = {std::string(300, 'x'), "M\xC3\xBCller\r\n[1000]"};
   testing::EdsIni typed = Ini(rec);
@@ -194,50 +182,6 @@ TEST(AsciiLine, BaseLettersAndQuestionMarks) {
       {"B\xC3 \xFF", "B? ?"},                                              // not UTF-8
   };
   for (const auto& [text, ascii] : cases) EXPECT_EQ(AsciiLine(text), ascii) << text;
-}
-
-TEST(EdsWriter, TimeOnTheTwelveHourClockAndDateMonthFirst) {
-  struct Case {
-    int hour, minute;
-    const char* text;
-  };
-  const Case cases[] = {{13, 7, "01:07PM"}, {0, 30, "12:30AM"},  {12, 10, "12:10PM"},
-                        {9, 5, "09:05AM"},  {23, 59, "11:59PM"}, {11, 0, "11:00AM"}};
-  ParaDef rec = WithObjects({});
-  for (const Case& c : cases) {
-    testing::EdsIni ini = Ini(rec, {2026, 3, 4, c.hour, c.minute, 0});
-    EXPECT_EQ(Value(ini, "FILEINFO", "CREATIONTIME"), c.text);
-    EXPECT_EQ(Value(ini, "FILEINFO", "MODIFICATIONTIME"), c.text);
-    EXPECT_EQ(Value(ini, "FILEINFO", "CREATIONDATE"), "03-04-2026");
-  }
-}
-
-TEST(EdsWriter, FileNameAndWriting) {
-  ParaDef rec = WithObjects({{"1", 3, 1, 1}});
-  rec.NodeId = 5;
-  EXPECT_EQ(EdsFileName(rec), "COPn5.eds");
-
-  std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("q4410_eds_" + std::to_string(::getpid()));
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  {
-    std::ofstream old(dir / "COPn5.eds");
-    old << std::string(500000, 'x');  // longer than the new text: must be truncated
-  }
-  EdsWriteResult written = WriteEdsFile(rec, kClock, dir.string());
-  EXPECT_TRUE(written.ok) << written.error;
-  EXPECT_EQ(written.path, (dir / "COPn5.eds").string());
-  std::ifstream file(written.path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  EXPECT_EQ(bytes.str(), EdsFileText(rec, kClock));
-
-  EdsWriteResult missing = WriteEdsFile(rec, kClock, (dir / "no" / "such").string());
-  EXPECT_FALSE(missing.ok);
-  EXPECT_EQ(missing.path, (dir / "no" / "such" / "COPn5.eds").string());
-  EXPECT_EQ(missing.error, "No such file or directory");
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

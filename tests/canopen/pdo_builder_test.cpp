@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <climits>
 #include <string>
 #include <vector>
 
-#include "config/eeprom_image.h"
+#include "config/para_def.h"
 
 namespace q4410 {
 namespace {
@@ -183,45 +182,8 @@ TEST_P(PdoBuilderBothDirections, AnalogOverflowContinuesAtNextAndEndsOnBoundary)
   EXPECT_EQ(rec.*d.last, 6);
 }
 
-TEST_P(PdoBuilderBothDirections, PartlyFilledPdoBelow4WithDigitalPastPdo0EndsBeforeNext) {
-  ParaDef rec = WithObjects({{"1", d.digitalKind, 1, 72}, {"3", d.analogKind, 10, 1}});
-  BuildPdoMapping(rec);
-  EXPECT_EQ(Pdo(rec, 1).Mapping, (Texts{Ana(3, 10), Ana(3, 10), F, F, F, F, F, F}));
-  EXPECT_EQ(rec.*d.last, 4);  // Next - 1
-}
-
-TEST_P(PdoBuilderBothDirections, StaleTextsOfAnEarlierRunStayWhereNoRuleWrites) {
-  ParaDef rec = WithObjects({{"1", d.digitalKind, 1, 16}, {"2", d.analogKind, 1, 20}});
-  BuildPdoMapping(rec);
-  ASSERT_EQ(rec.*d.last, 5);
-  Texts pdo0 = Pdo(rec, 0).Mapping;
-  Texts pdo5 = Pdo(rec, 5).Mapping;
-
-  // Now only one register: PDO 0 (no digital data, not closed) and PDOs 4 and 5 are
-  // written by no rule and keep what the first run left.
-  rec.AppObjects[0] = {"2", d.analogKind, 1, 1};
-  rec.AppObjects[1] = {"0", 0, 0, 0};
-  rec.AppObjectCount = 1;
-  BuildPdoMapping(rec);
-  EXPECT_EQ(Pdo(rec, 0).Mapping, pdo0);
-  EXPECT_EQ(Pdo(rec, 5).Mapping, pdo5);
-  EXPECT_EQ(Pdo(rec, 1).Mapping, (Texts{Ana(2, 1), Ana(2, 1), F, F, F, F, F, F}));
-  EXPECT_EQ(rec.*d.last, 3);
-  EXPECT_EQ(rec.*d.digitalBytes, 0);
-  EXPECT_EQ(rec.*d.analogBytes, 2);
-}
-
 INSTANTIATE_TEST_SUITE_P(Directions, PdoBuilderBothDirections, ::testing::Values(kRx, kTx),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(PdoBuilder, TenBitObjectEndsAt0008And0010) {
-  ParaDef rec = WithObjects({{"1", 0, 1, 10}});
-  BuildPdoMapping(rec);
-  EXPECT_EQ(rec.RxPdoTable[0].Mapping[0], "0x1- DO:0001~0008");
-  EXPECT_EQ(rec.RxPdoTable[0].Mapping[1], "0x1- DO:0009~0010");
-  EXPECT_EQ(rec.RxPdoTable[0].Mapping[2], F);
-  EXPECT_EQ(rec.RxDigitalBytes, 2);
-}
 
 TEST(PdoBuilder, ReadDoAndReadAoJoinTheTransmitSideInSlotOrderUnknownKindsNowhere) {
   ParaDef rec = WithObjects({{"5", 4, 9, 8},
@@ -251,23 +213,6 @@ TEST(PdoBuilder, EveryObjectInUseCountsWhateverItsAddressSlotsPastTheCountDoNot)
   EXPECT_EQ(rec.TxAnalogBytes, 4);
   EXPECT_EQ(rec.TxPdoTable[1].Mapping,
             (Texts{"0x5- AI:1", "0x5- AI:1", "0x5- AI:2", "0x5- AI:2", F, F, F, F}));
-
-  ParaDef read;
-  read.ModuleAppObjectCount = rec.AppObjectCount;
-  DecodeBlock0Objects(read, PackBlock0(rec));
-  EXPECT_FALSE(read.EepromDataError);
-}
-
-TEST(PdoBuilder, HugeLengthsStayInsideTheTable) {
-  // Lengths count as the module stores them (16 bits); nothing runs past PDO 512.
-  ParaDef rec = WithObjects(
-      {{"1", 1, 1, 32767}, {"1", 0, INT_MAX, INT_MAX}, {"1", 3, 1, -5}, {"2", 2, 1, 0}});
-  BuildPdoMapping(rec);
-  EXPECT_EQ(rec.RxPdoLast, kPdoCount - 1);
-  EXPECT_EQ(rec.RxAnalogBytes, 2 * 32767);
-  EXPECT_EQ(rec.RxDigitalBytes, 4096);
-  EXPECT_EQ(rec.TxAnalogBytes, 0);
-  EXPECT_EQ(rec.TxPdoLast, 3);
 }
 
 }  // namespace

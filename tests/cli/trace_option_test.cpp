@@ -15,9 +15,9 @@ TEST(TraceOption, ReadShowsTheTypedCommandsAndThePromptsInOrder) {
       {"read", "--port", QString::fromStdString(module.device()), "--json", "--trace", "-"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
   std::size_t at = 0;
-  for (const char* line : {"-- open ", ">> exit\\r", "<< exit\\r\\n5160QT>", ">> use eeprom\\r",
-                           "<< use eeprom\\r\\n[EEPROM:]", ">> el 40\\r", "<< el 40\\r\\nLong(40)=",
-                           ">> block 2\\r", "<< block 2\\r\\n[EEPROM:]", "-- close"}) {
+  // Received text may come in chunks of any size: the prompts are looked for on their own.
+  for (const char* line : {"-- open ", ">> exit\\r", "5160QT>", ">> use eeprom\\r", "[EEPROM:]",
+                           ">> el 40\\r", "Long(40)=", ">> block 2\\r", "[EEPROM:]", "-- close"}) {
     at = run.err.find(line, at);
     ASSERT_NE(at, std::string::npos) << line << " missing, or out of order, in:\n" << run.err;
   }

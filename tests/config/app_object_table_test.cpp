@@ -22,21 +22,6 @@ AppObject Object(std::string addr, int kind, int start, int length) {
   return {std::move(addr), kind, start, length};
 }
 
-TEST(AppObjectTable, LoadCopiesTheModuleTableIntoTenFreshSlots) {
-  ParaDef rec;
-  rec.AppObjects[7] = Object("9", 3, 9, 9);  // left over from an earlier editor
-  rec.AppObjectCount = 8;
-  rec.ModuleAppObjects = {Object("1", 0, 1, 10), Object("2", 3, 100, 2)};
-  rec.ModuleAppObjectCount = 2;
-
-  LoadAppObjectTable(rec);
-
-  ASSERT_EQ(rec.AppObjects.size(), 10u);
-  EXPECT_EQ(rec.AppObjectCount, 2);
-  EXPECT_EQ(rec.AppObjects[1], Object("2", 3, 100, 2));
-  EXPECT_EQ(rec.AppObjects[7], AppObject{});
-}
-
 struct Check {
   AppObjectFields fields;
   std::string expected;  // "title: text" of the refusal, or "(none)" when stored
@@ -165,16 +150,6 @@ TEST(AppObjectTable, DeleteClosesTheGapAndEmptiesTheFreedSlot) {
   ASSERT_TRUE(DeleteAppObject(rec, 0).ok);
   EXPECT_EQ(rec.AppObjectCount, 0);
   EXPECT_EQ(rec.AppObjects[0], AppObject{});
-}
-
-TEST(AppObjectTable, NextMarksOnlyANonEmptyTableForDownload) {
-  ParaDef rec;
-  rec.AppObjectsUnchanged = true;
-  MarkTableForDownload(rec);
-  EXPECT_TRUE(rec.AppObjectsUnchanged);
-  rec.AppObjectCount = 1;
-  MarkTableForDownload(rec);
-  EXPECT_FALSE(rec.AppObjectsUnchanged);
 }
 
 }  // namespace

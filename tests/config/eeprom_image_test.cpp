@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/records.h"
+
 namespace q4410 {
 namespace {
 
@@ -39,12 +41,6 @@ ParaDef ConnectRecord(AppSelection selected = AppSelection::CANopen) {
   return rec;
 }
 
-bool HeaderError(const std::vector<uint32_t>& w, AppSelection selected = AppSelection::CANopen) {
-  ParaDef rec = ConnectRecord(selected);
-  DecodeBlock0Header(rec, w, selected);
-  return rec.EepromDataError;
-}
-
 TEST(Block0Decode, CleanImageFillsEveryField) {
   ParaDef rec = ConnectRecord();
   const auto w = CleanWords();
@@ -53,31 +49,17 @@ TEST(Block0Decode, CleanImageFillsEveryField) {
   DecodeBlock0Objects(rec, w);
   EXPECT_FALSE(rec.EepromDataError);
 
-  EXPECT_EQ(rec.TxPdoClosed, 1);
-  EXPECT_EQ(rec.RxPdoClosed, 1);
-  EXPECT_EQ(rec.NodeId, 5);
-  EXPECT_EQ(rec.AppKind, 0);
-  EXPECT_EQ(rec.CanBaudCode, 3);
-  EXPECT_EQ(rec.Block1Length, 0);
-  EXPECT_EQ(rec.Block2Length, 12);
-  EXPECT_EQ(rec.ConfigYear, 2024);
-  EXPECT_EQ(rec.ConfigMonth, 5);
-  EXPECT_EQ(rec.ConfigDay, 17);
-  EXPECT_EQ(rec.ConfigHour, 13);
-  EXPECT_EQ(rec.ConfigMinute, 45);
-  EXPECT_EQ(rec.ConfigSecond, 30);
-  EXPECT_EQ(rec.ComBaudCode, 3);
-  EXPECT_EQ(rec.ComDataBits, 8);
-  EXPECT_EQ(rec.ComParity, 0);
-  EXPECT_EQ(rec.ComStopBits, 1);
-  EXPECT_EQ(rec.ComTimeoutMs, 200);
-  EXPECT_EQ(rec.ComChecksum, 174);
-
-  ASSERT_EQ(rec.ModuleAppObjectCount, 1);
+  const testing::IntFields fields = {
+      {&ParaDef::TxPdoClosed, 1},   {&ParaDef::RxPdoClosed, 1},   {&ParaDef::NodeId, 5},
+      {&ParaDef::AppKind, 0},       {&ParaDef::CanBaudCode, 3},   {&ParaDef::Block1Length, 0},
+      {&ParaDef::Block2Length, 12}, {&ParaDef::ConfigYear, 2024}, {&ParaDef::ConfigMonth, 5},
+      {&ParaDef::ConfigDay, 17},    {&ParaDef::ConfigHour, 13},   {&ParaDef::ConfigMinute, 45},
+      {&ParaDef::ConfigSecond, 30}, {&ParaDef::ComBaudCode, 3},   {&ParaDef::ComDataBits, 8},
+      {&ParaDef::ComParity, 0},     {&ParaDef::ComStopBits, 1},   {&ParaDef::ComTimeoutMs, 200},
+      {&ParaDef::ComChecksum, 174}, {&ParaDef::TxDigitalBytes, 2}};
+  testing::ExpectFields(rec, fields);
   ASSERT_EQ(rec.ModuleAppObjects.size(), 1u);
   EXPECT_EQ(rec.ModuleAppObjects[0], (AppObject{"10", 2, 100, 16}));
-  EXPECT_EQ(rec.TxDigitalBytes, 2);
-  EXPECT_EQ(rec.RxDigitalBytes + rec.RxAnalogBytes + rec.TxAnalogBytes, 0);
   EXPECT_TRUE(rec.AppObjectsUnchanged);  // decoding leaves it to the connect
 }
 
@@ -91,138 +73,80 @@ TEST(Block0Decode, BlankModuleStopsAtW0WithNothingStored) {
     EXPECT_FALSE(DecodeBlock0Header(rec, w, AppSelection::CANopen));
     EXPECT_TRUE(rec.EepromDataError);
     EXPECT_EQ(rec.NodeId, 9);
-    EXPECT_EQ(rec.TxPdoClosed, 0);
-    EXPECT_EQ(rec.Block2Length, ParaDef{}.Block2Length);
-    EXPECT_EQ(rec.ConfigYear, 0);
     EXPECT_EQ(rec.ComTimeoutMs, ParaDef{}.ComTimeoutMs);
     EXPECT_EQ(rec.ModuleAppObjectCount, 0);
   }
 }
 
-TEST(Block0Decode, MarkerChecksPastTheEarlyStop) {
-  auto w = CleanWords();
-  EXPECT_FALSE(HeaderError(w));  // 0x01B40000 + 108
-  // These get past the early stop, so the connect warns about them: a true result with the
-  // error set, and the later words are stored.
-  for (uint32_t w0 : {0xFFFFFFFFu, kBlock0EarlyStopMax + 1, 0x01B4006Du, 0x01B5006Cu}) {
-    SCOPED_TRACE(w0);
-    w[0] = w0;
-    ParaDef rec = ConnectRecord();
-    EXPECT_TRUE(DecodeBlock0Header(rec, w, AppSelection::CANopen));
-    EXPECT_TRUE(rec.EepromDataError);
-    EXPECT_EQ(rec.NodeId, 5);
-  }
-}
-
-TEST(Block0Decode, W1BlockLengthsPerSelection) {
-  auto w = CleanWords();
-  for (uint32_t high : {0u, 28u}) {
-    w[1] = Word(high, 16);
-    ParaDef rec = ConnectRecord();
-    rec.Block1Length = 28;
-    DecodeBlock0Header(rec, w, AppSelection::CANopen);
-    EXPECT_FALSE(rec.EepromDataError) << high;
-    EXPECT_EQ(rec.Block1Length, 0);
-    EXPECT_EQ(rec.Block2Length, 12);
-  }
-  w[1] = Word(27, 16);
-  EXPECT_TRUE(HeaderError(w));
-  w[1] = Word(0, 11);
-  EXPECT_TRUE(HeaderError(w));
-  w[1] = Word(0, 12);
-  EXPECT_FALSE(HeaderError(w));
-
-  // DeviceNet wants its own block length; a module last written by the CANopen download
-  // holds 0 there.
-  w[1] = Word(28, 16);
-  ParaDef rec = ConnectRecord(AppSelection::DeviceNet);
-  DecodeBlock0Header(rec, w, AppSelection::DeviceNet);
-  EXPECT_FALSE(rec.EepromDataError);
-  EXPECT_EQ(rec.Block1Length, 28);
-  EXPECT_EQ(rec.Block2Length, 12);
-  w[1] = Word(0, 16);
-  EXPECT_TRUE(HeaderError(w, AppSelection::DeviceNet));
-}
-
-TEST(Block0Decode, NodeIdRangeFollowsTheSelection) {
+// Each checked word at and past its limits: whether it is a data error, and what is stored.
+TEST(Block0Decode, HeaderWordsAtTheirLimits) {
+  using Field = int ParaDef::*;
+  constexpr AppSelection kDeviceNet = AppSelection::DeviceNet;
   struct Case {
-    AppSelection selected;
-    uint32_t node;
-    bool accepted;
+    int word;
+    uint32_t value;
+    bool error;
+    Field field;
+    int expected;
+    AppSelection selected = AppSelection::CANopen;
   };
   const Case cases[] = {
-      {AppSelection::CANopen, 0, false},     {AppSelection::CANopen, 1, true},
-      {AppSelection::CANopen, 100, true},    {AppSelection::CANopen, 127, true},
-      {AppSelection::CANopen, 128, false},   {AppSelection::DeviceNet, 0, false},
-      {AppSelection::DeviceNet, 63, true},   {AppSelection::DeviceNet, 64, false},
-      {AppSelection::DeviceNet, 100, false},
+      // Markers past the early stop: warned about, and the later words are stored.
+      {0, 0xFFFFFFFFu, true, &ParaDef::NodeId, 5},
+      {0, kBlock0EarlyStopMax + 1, true, &ParaDef::NodeId, 5},
+      {0, 0x01B4006Du, true, &ParaDef::NodeId, 5},
+      {0, 0x01B5006Cu, true, &ParaDef::NodeId, 5},
+      // Block lengths: CANopen takes 0 or 28 for block 1, DeviceNet its own 28.
+      {1, Word(28, 16), false, &ParaDef::Block1Length, 0},
+      {1, Word(27, 16), true, &ParaDef::Block1Length, 0},
+      {1, Word(0, 11), true, &ParaDef::Block2Length, 12},
+      {1, Word(0, 12), false, &ParaDef::Block2Length, 12},
+      {1, Word(28, 16), false, &ParaDef::Block1Length, 28, kDeviceNet},
+      {1, Word(0, 16), true, &ParaDef::Block1Length, 28, kDeviceNet},
+      // Node ID range of the selection; a refused one is not stored.
+      {2, Bytes(0, 0, 0, 0), true, &ParaDef::NodeId, 1},
+      {2, Bytes(0, 1, 0, 0), false, &ParaDef::NodeId, 1},
+      {2, Bytes(0, 127, 0, 0), false, &ParaDef::NodeId, 127},
+      {2, Bytes(0, 128, 0, 0), true, &ParaDef::NodeId, 1},
+      {2, Bytes(0, 63, 0, 0), false, &ParaDef::NodeId, 63, kDeviceNet},
+      {2, Bytes(0, 64, 0, 0), true, &ParaDef::NodeId, 1, kDeviceNet},
+      // Codes out of range are stored and flagged.
+      {2, Bytes(0, 5, 2, 8), false, &ParaDef::AppKind, 2},
+      {2, Bytes(0, 5, 3, 0), true, &ParaDef::AppKind, 3},
+      {2, Bytes(0, 5, 0, 8), false, &ParaDef::CanBaudCode, 8},
+      {2, Bytes(0, 5, 0, 9), true, &ParaDef::CanBaudCode, 9},
+      {5, Bytes(7, 8, 2, 2), false, &ParaDef::ComBaudCode, 7},
+      {5, Bytes(8, 8, 0, 1), true, &ParaDef::ComBaudCode, 8},
+      {5, Bytes(3, 7, 0, 1), true, &ParaDef::ComDataBits, 7},
+      {5, Bytes(3, 8, 3, 1), true, &ParaDef::ComParity, 3},
+      {5, Bytes(3, 8, 0, 0), true, &ParaDef::ComStopBits, 0},
+      {5, Bytes(3, 8, 0, 3), true, &ParaDef::ComStopBits, 3},
+      // Time stamp: the limits pass, one more fails; all but the year are stored.
+      {3, Word(32767, 12 << 8 | 31), false, &ParaDef::ConfigYear, 32767},
+      {3, Word(32768, 0), true, &ParaDef::ConfigYear, 0},
+      {3, Word(2024, 13 << 8), true, &ParaDef::ConfigMonth, 13},
+      {3, Word(2024, 32), true, &ParaDef::ConfigDay, 32},
+      {4, Bytes(24, 60, 60, 1), false, &ParaDef::ConfigHour, 24},
+      {4, Bytes(25, 0, 0, 1), true, &ParaDef::ConfigHour, 25},
+      {4, Bytes(0, 61, 0, 1), true, &ParaDef::ConfigMinute, 61},
+      {4, Bytes(0, 0, 61, 1), true, &ParaDef::ConfigSecond, 61},
+      // Time-out: clamped to what the field can hold; the low byte is ignored.
+      {6, Word(32767, 0xAEFF), false, &ParaDef::ComTimeoutMs, 32767},
+      {6, Word(32768, 0), true, &ParaDef::ComTimeoutMs, 32767},
+      {6, Word(65535, 0), true, &ParaDef::ComTimeoutMs, 32767},
+      // At most ten objects.
+      {4, Bytes(13, 45, 30, 10), false, &ParaDef::ModuleAppObjectCount, 10},
+      {4, Bytes(13, 45, 30, 11), true, &ParaDef::ModuleAppObjectCount, 0},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << static_cast<int>(c.selected) << " node " << c.node);
     auto w = CleanWords();
-    w[1] = Word(c.selected == AppSelection::CANopen ? 0 : 28, 16);
-    w[2] = Bytes(0, c.node, 0, 0);
+    if (c.selected == kDeviceNet) w[1] = Word(28, 16);
+    w[c.word] = c.value;
     ParaDef rec = ConnectRecord(c.selected);
-    rec.NodeId = 9;
     DecodeBlock0Header(rec, w, c.selected);
-    EXPECT_EQ(rec.EepromDataError, !c.accepted);
-    EXPECT_EQ(rec.NodeId, c.accepted ? static_cast<int>(c.node) : 9);
+    EXPECT_EQ(rec.EepromDataError, c.error) << "W" << c.word << " " << std::hex << c.value;
+    EXPECT_EQ(rec.*c.field, c.expected) << "W" << c.word << " " << std::hex << c.value;
   }
-}
-
-TEST(Block0Decode, OutOfRangeCodesAreStoredAndFlagged) {
-  auto check = [](int word, uint32_t value, bool error, auto field, int expected) {
-    auto w = CleanWords();
-    w[word] = value;
-    ParaDef rec = ConnectRecord();
-    DecodeBlock0Header(rec, w, AppSelection::CANopen);
-    EXPECT_EQ(rec.EepromDataError, error) << "W" << word << " " << std::hex << value;
-    EXPECT_EQ(field(rec), expected) << "W" << word << " " << std::hex << value;
-  };
-  check(
-      2, Bytes(0, 5, 2, 8), false, [](const ParaDef& r) { return r.AppKind; }, 2);
-  check(
-      2, Bytes(0, 5, 3, 0), true, [](const ParaDef& r) { return r.AppKind; }, 3);
-  check(
-      2, Bytes(0, 5, 0, 8), false, [](const ParaDef& r) { return r.CanBaudCode; }, 8);
-  check(
-      2, Bytes(0, 5, 0, 9), true, [](const ParaDef& r) { return r.CanBaudCode; }, 9);
-  check(
-      5, Bytes(7, 8, 2, 2), false, [](const ParaDef& r) { return r.ComBaudCode; }, 7);
-  check(
-      5, Bytes(8, 8, 0, 1), true, [](const ParaDef& r) { return r.ComBaudCode; }, 8);
-  check(
-      5, Bytes(3, 7, 0, 1), true, [](const ParaDef& r) { return r.ComDataBits; }, 7);
-  check(
-      5, Bytes(3, 8, 3, 1), true, [](const ParaDef& r) { return r.ComParity; }, 3);
-  check(
-      5, Bytes(3, 8, 0, 0), true, [](const ParaDef& r) { return r.ComStopBits; }, 0);
-  check(
-      5, Bytes(3, 8, 0, 3), true, [](const ParaDef& r) { return r.ComStopBits; }, 3);
-  // Time stamp: the limits themselves pass, one more fails; all but the year are stored.
-  check(
-      3, Word(32767, 12 << 8 | 31), false, [](const ParaDef& r) { return r.ConfigYear; }, 32767);
-  check(
-      3, Word(32768, 0), true, [](const ParaDef& r) { return r.ConfigYear; }, 0);
-  check(
-      3, Word(2024, 13 << 8), true, [](const ParaDef& r) { return r.ConfigMonth; }, 13);
-  check(
-      3, Word(2024, 32), true, [](const ParaDef& r) { return r.ConfigDay; }, 32);
-  check(
-      4, Bytes(24, 60, 60, 1), false, [](const ParaDef& r) { return r.ConfigHour; }, 24);
-  check(
-      4, Bytes(25, 0, 0, 1), true, [](const ParaDef& r) { return r.ConfigHour; }, 25);
-  check(
-      4, Bytes(0, 61, 0, 1), true, [](const ParaDef& r) { return r.ConfigMinute; }, 61);
-  check(
-      4, Bytes(0, 0, 61, 1), true, [](const ParaDef& r) { return r.ConfigSecond; }, 61);
-  // Time-out: clamped to what the field can hold; the low byte is ignored.
-  check(
-      6, Word(32767, 0xAEFF), false, [](const ParaDef& r) { return r.ComTimeoutMs; }, 32767);
-  check(
-      6, Word(32768, 0), true, [](const ParaDef& r) { return r.ComTimeoutMs; }, 32767);
-  check(
-      6, Word(65535, 0), true, [](const ParaDef& r) { return r.ComTimeoutMs; }, 32767);
 }
 
 TEST(Block0Decode, ObjectCountZeroIsAnEmptyTable) {
@@ -243,24 +167,6 @@ TEST(Block0Decode, ObjectCountZeroIsAnEmptyTable) {
   DecodeBlock0Header(rec, w, AppSelection::CANopen);
   DecodeBlock0Objects(rec, w);
   EXPECT_TRUE(rec.EepromDataError);
-}
-
-TEST(Block0Decode, ObjectCountAboveTenReadsNoObject) {
-  auto w = CleanWords();
-  w[4] = Bytes(13, 45, 30, 11);
-  ParaDef rec = ConnectRecord();
-  DecodeBlock0Header(rec, w, AppSelection::CANopen);
-  EXPECT_TRUE(rec.EepromDataError);
-  DecodeBlock0Objects(rec, w);  // what the connect would do if it called anyway
-  EXPECT_EQ(rec.ModuleAppObjectCount, 0);
-  EXPECT_TRUE(rec.ModuleAppObjects.empty());
-
-  w[4] = Bytes(13, 45, 30, 10);
-  rec = ConnectRecord();
-  DecodeBlock0Header(rec, w, AppSelection::CANopen);
-  EXPECT_FALSE(rec.EepromDataError);
-  EXPECT_EQ(rec.ModuleAppObjectCount, 10);
-  EXPECT_EQ(rec.ModuleAppObjects.size(), 10u);
 }
 
 TEST(Block0Decode, ObjectTotalsPerKindAndCountWordChecks) {

@@ -1,8 +1,6 @@
 // Packing the record into the words the download writes, and reading them back.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "config/eeprom_image.h"
 
 namespace q4410 {
@@ -118,97 +116,6 @@ TEST(Block2Pack, WordsAndErrorControlReadBack) {
 
   DecodeErrorControl(back, 0x04FFFF12u);
   EXPECT_EQ(back.HeartbeatTime, 65535);
-}
-
-int Pick(std::mt19937& gen, int lo, int hi) {
-  return std::uniform_int_distribution<int>(lo, hi)(gen);
-}
-
-// A record as the editor, the settings windows and the PDO builder could leave it.
-ParaDef RandomValidRecord(std::mt19937& gen) {
-  ParaDef rec;
-  rec.Block0Length = 108;
-  rec.Block1Length = Pick(gen, 0, 1) * 28;
-  rec.Block2Length = 16;
-  rec.NodeId = Pick(gen, 1, 127);
-  rec.AppKind = Pick(gen, 0, 2);
-  rec.CanBaudCode = Pick(gen, 0, 8);
-  rec.TxPdoClosed = Pick(gen, 0, 1);
-  rec.RxPdoClosed = Pick(gen, 0, 1);
-  rec.ConfigYear = Pick(gen, 0, 32767);
-  rec.ConfigMonth = Pick(gen, 0, 12);
-  rec.ConfigDay = Pick(gen, 0, 31);
-  rec.ConfigHour = Pick(gen, 0, 24);
-  rec.ConfigMinute = Pick(gen, 0, 60);
-  rec.ConfigSecond = Pick(gen, 0, 60);
-  rec.ComBaudCode = Pick(gen, 0, 7);
-  rec.ComParity = Pick(gen, 0, 2);
-  rec.ComStopBits = Pick(gen, 1, 2);
-  rec.ComTimeoutMs = Pick(gen, 1, 32767);
-  rec.ComChecksum = ComChecksumOf(rec);
-  rec.AppObjectCount = Pick(gen, 0, kMaxAppObjects);
-  for (int j = 0; j < rec.AppObjectCount; ++j) {
-    AppObject& obj = rec.AppObjects[j];
-    obj.DevAddr = std::to_string(Pick(gen, 1, 247));
-    obj.Kind = Pick(gen, 0, 5);
-    obj.Start = Pick(gen, 1, 9999);
-    obj.Length = obj.Kind % 2 == 0 ? Pick(gen, 1, 254) : Pick(gen, 1, 55);
-    switch (obj.Kind) {
-      case 0:
-        rec.RxDigitalBytes += (obj.Length + 7) / 8;
-        break;
-      case 1:
-        rec.RxAnalogBytes += 2 * obj.Length;
-        break;
-      case 2:
-      case 4:
-        rec.TxDigitalBytes += (obj.Length + 7) / 8;
-        break;
-      default:
-        rec.TxAnalogBytes += 2 * obj.Length;
-        break;
-    }
-  }
-  return rec;
-}
-
-TEST(Block0Pack, RandomRecordsReadBackCleanly) {
-  std::mt19937 gen(4410);
-  for (int round = 0; round < 400; ++round) {
-    const ParaDef rec = RandomValidRecord(gen);
-    const auto words = PackBlock0(rec);
-    ParaDef back;
-    back.Block0Length = 108;
-    ASSERT_TRUE(DecodeBlock0Header(back, words, AppSelection::CANopen)) << round;
-    DecodeBlock0Objects(back, words);
-    ASSERT_FALSE(back.EepromDataError) << "round " << round;
-
-    EXPECT_EQ(back.NodeId, rec.NodeId);
-    EXPECT_EQ(back.AppKind, rec.AppKind);
-    EXPECT_EQ(back.CanBaudCode, rec.CanBaudCode);
-    EXPECT_EQ(back.TxPdoClosed, rec.TxPdoClosed);
-    EXPECT_EQ(back.RxPdoClosed, rec.RxPdoClosed);
-    EXPECT_EQ(back.ConfigYear, rec.ConfigYear);
-    EXPECT_EQ(back.ConfigMonth, rec.ConfigMonth);
-    EXPECT_EQ(back.ConfigDay, rec.ConfigDay);
-    EXPECT_EQ(back.ConfigHour, rec.ConfigHour);
-    EXPECT_EQ(back.ConfigMinute, rec.ConfigMinute);
-    EXPECT_EQ(back.ConfigSecond, rec.ConfigSecond);
-    EXPECT_EQ(back.ComBaudCode, rec.ComBaudCode);
-    EXPECT_EQ(back.ComDataBits, 8);
-    EXPECT_EQ(back.ComParity, rec.ComParity);
-    EXPECT_EQ(back.ComStopBits, rec.ComStopBits);
-    EXPECT_EQ(back.ComTimeoutMs, rec.ComTimeoutMs);
-    EXPECT_EQ(back.ComChecksum, rec.ComChecksum);
-    ASSERT_EQ(back.ModuleAppObjectCount, rec.AppObjectCount);
-    for (int j = 0; j < rec.AppObjectCount; ++j)
-      EXPECT_EQ(back.ModuleAppObjects[j], rec.AppObjects[j]);
-    EXPECT_EQ(back.RxDigitalBytes, rec.RxDigitalBytes);
-    EXPECT_EQ(back.RxAnalogBytes, rec.RxAnalogBytes / 2);
-    EXPECT_EQ(back.TxDigitalBytes, rec.TxDigitalBytes);
-    EXPECT_EQ(back.TxAnalogBytes, rec.TxAnalogBytes / 2);
-    if (testing::Test::HasFailure()) FAIL() << "round " << round;
-  }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "link/console.h"
-#include "tests/link/scripted_port.h"
+#include "tests/support/scripted_port.h"
 
 namespace q4410 {
 namespace {

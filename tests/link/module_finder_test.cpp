@@ -6,7 +6,7 @@
 
 #include "link/console.h"
 #include "link/qt_serial_port.h"
-#include "pty_pair.h"
+#include "tests/support/pty_pair.h"
 #include "tests/support/simulated_module.h"
 
 namespace q4410 {

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-
-#include "link/qt_port_scan.h"
-
 namespace q4410 {
 namespace {
 
@@ -37,36 +33,6 @@ TEST(PortListTest, AtMostTenPortsAreOffered) {
   ASSERT_EQ(offered.size(), 10u);
   EXPECT_EQ(offered.front(), "/tmp/p0");
   EXPECT_EQ(offered.back(), "/tmp/p9");
-}
-
-TEST(PortListTest, NaturalOrderComparesNumbersByValue) {
-  EXPECT_TRUE(NaturalLess("ttyS9", "ttyS10"));
-  EXPECT_FALSE(NaturalLess("ttyS10", "ttyS9"));
-  EXPECT_TRUE(NaturalLess("ttyS007", "ttyS10"));
-  EXPECT_TRUE(NaturalLess("ttyS", "ttyS0"));
-  EXPECT_TRUE(NaturalLess("ttyS99999999999999999999", "ttyS100000000000000000000"));
-  EXPECT_FALSE(NaturalLess("ttyS1", "ttyS1"));
-  // Equal by value but different texts still sort in one fixed order.
-  EXPECT_NE(NaturalLess("ttyS01", "ttyS1"), NaturalLess("ttyS1", "ttyS01"));
-}
-
-// `q4410ctl ports` prints exactly the list the main window offers.
-TEST(PortListTest, CommandLineListsTheScannedPorts) {
-  auto run = [](const QStringList& args, QString* out = nullptr) {
-    QProcess ctl;
-    ctl.start(Q4410_CTL_PATH, QStringList{"ports"} + args);
-    EXPECT_TRUE(ctl.waitForFinished(10000));
-    if (out) *out = QString::fromUtf8(ctl.readAllStandardOutput());
-    return ctl.exitCode();
-  };
-  QString out;
-  ASSERT_EQ(run({"--port", "/tmp/sim-b", "--port", "/tmp/sim-a", "--port", "/tmp/sim-b"}, &out), 0);
-  std::string expected;
-  for (const std::string& label : ScanPorts({"/tmp/sim-b", "/tmp/sim-a"})) expected += label + "\n";
-  EXPECT_EQ(out.toStdString(), expected);
-  EXPECT_TRUE(out.startsWith("/tmp/sim-b\n/tmp/sim-a\n"));
-  EXPECT_EQ(run({"--port"}), 2);
-  EXPECT_EQ(run({"--baud", "9600"}), 2);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <sstream>
 
 #include "link/connect_procedure.h"
@@ -47,11 +46,7 @@ TEST(SerialTrace, LinesCarryTimeDirectionAndVisibleBytes) {
 // A connect through the traced port reads the module as without it, and the trace holds the
 // port's opening, the typed commands and the module's prompts in the order they crossed.
 TEST(TracedPort, ConnectTraceHoldsCommandsAndPromptsInOrder) {
-  QTemporaryDir dir;
-  sim::SimOptions options;
-  options.imagePath = dir.filePath("example.img").toStdString();
-  sim::ExampleImage().Save(options.imagePath);
-  testing::SimulatedModule module(options);
+  testing::SimulatedModule module(sim::ExampleImage(), {});
   ASSERT_TRUE(module.started());
 
   SerialTrace trace;

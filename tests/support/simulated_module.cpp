@@ -12,21 +12,11 @@
 namespace q4410::testing {
 
 SimulatedModule::SimulatedModule(sim::SimOptions options) : options_(std::move(options)) {
-  if (options_.imagePath.empty()) {
-    Start(sim::EepromStore{});
-    return;
-  }
-  sim_ = std::make_unique<sim::PtySimulator>(options_);
-  std::string error;
-  if (!sim_->Start(&error)) {
-    ADD_FAILURE() << "simulated module did not start: " << error;
-    sim_.reset();
-  }
+  Start(sim::EepromStore{});
 }
 
 SimulatedModule::SimulatedModule(const sim::EepromStore& image, sim::SimOptions options)
     : options_(std::move(options)) {
-  options_.imagePath.clear();
   Start(image);
 }
 

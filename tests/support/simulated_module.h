@@ -15,10 +15,10 @@ namespace q4410::testing {
 
 class SimulatedModule {
  public:
-  // An empty options.imagePath uses a factory-fresh image in a temporary directory.
+  // A factory-fresh module, its image in a temporary directory (options.imagePath is ignored).
   // A failure to start is reported as a test failure and leaves device() empty.
   explicit SimulatedModule(sim::SimOptions options = {});
-  // A module starting from `image`, kept in a temporary file (options.imagePath is ignored).
+  // A module starting from `image`, kept in a temporary file.
   SimulatedModule(const sim::EepromStore& image, sim::SimOptions options);
   ~SimulatedModule();
   SimulatedModule(const SimulatedModule&) = delete;

@@ -8,8 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "canopen/pdo_builder.h"
-#include "tests/ui/main_connect_fixture.h"
+#include "sim/image_report.h"
+#include "tests/support/simulated_module.h"
+#include "tests/ui/window_session.h"
 #include "ui/main/about_box.h"
 
 namespace q4410::testing {
@@ -26,10 +27,9 @@ bool TabTo(QWidget* target) {
 }
 
 TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
-  ConnectedWindow w;
-  ASSERT_TRUE(w.module.started());
-  Store(w.module, StoredConfiguration());
-  MainWindowSession& s = w.s;
+  SimulatedModule module(sim::ExampleImage(), {});
+  ASSERT_TRUE(module.started());
+  WindowSession s({module.device()});
   QTemporaryDir edsDir;
   s.session.edsDirectory = edsDir.path().toStdString();
   s.main->activateWindow();
@@ -39,15 +39,16 @@ TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
   ASSERT_TRUE(s.main->ModuleConnected());
 
   // The picture buttons are reached with Tab, named, and pressed with Space or Enter.
-  ASSERT_TRUE(TabTo(s.PortButton(1)));
-  EXPECT_FALSE(s.PortButton(1)->accessibleName().isEmpty());
-  EXPECT_FALSE(s.PortButton(1)->toolTip().isEmpty());
+  auto* com = s.Get<QAbstractButton>("ComButton_1");
+  ASSERT_TRUE(TabTo(com));
+  EXPECT_FALSE(com->accessibleName().isEmpty());
+  EXPECT_FALSE(com->toolTip().isEmpty());
   QTest::keyClick(Focused(), Qt::Key_Space);
   EXPECT_EQ(s.main->SelectedPortButton(), 1);
-  QTest::keyClick(s.PortButton(0), Qt::Key_Return);
+  QTest::keyClick(s.Get("ComButton_0"), Qt::Key_Return);
   EXPECT_EQ(s.main->SelectedPortButton(), 0);
 
-  // Enter in the node ID takes it over; Enter on the focused "Next" presses it.
+  // Enter in the node ID takes it over.
   s.Get("CANNodeId")->setFocus();
   s.SetText("CANNodeId", "17");
   QTest::keyClick(Focused(), Qt::Key_Return);
@@ -61,36 +62,31 @@ TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
   QTest::keyClick(about, Qt::Key_Escape);
   EXPECT_FALSE(about->isVisible());
 
+  // Enter on the focused "Next", Space on the editor's "Next", Space on Finish as a mouse
+  // release over it.
   s.Get("CreateMBDevice")->setFocus();
   QTest::keyClick(Focused(), Qt::Key_Return);
   ASSERT_NE(s.windows.editor(), nullptr);
-  QTest::keyClick(s.windows.editor()->findChild<QPushButton*>("NextButton"), Qt::Key_Space);
+  QTest::keyClick(s.InEditor<QPushButton>("NextButton"), Qt::Key_Space);
   ASSERT_NE(s.windows.edsWindow(), nullptr);
-
-  // Finish runs on Space as on a mouse release.
-  QTest::keyClick(s.windows.edsWindow()->findChild<QPushButton*>("FinishButton"), Qt::Key_Space);
-  MainWindowSession::FlushUnloads();
+  QTest::keyClick(s.InEds<QPushButton>("FinishButton"), Qt::Key_Space);
+  FlushUnloads();
   const std::string written = edsDir.path().toStdString() + "/COPn17.eds";
-  EXPECT_EQ(
-      s.boxes.boxes,
-      (std::vector<RecordedBox>{
-          {"The module is configured and its EDS file is written:\n" + written, "Information"}}));
   EXPECT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK: " + written);
+  EXPECT_EQ(module.Word(0, 48) >> 16 & 0xFF, 17u);  // the node ID
   s.boxes.boxes.clear();
-  EXPECT_EQ(w.module.Word(0, 48) >> 16 & 0xFF, 17u);  // word 2: the node ID
 
   s.main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(s.main));
   QTest::keyClick(s.main, Qt::Key_F, Qt::AltModifier);
   QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
-  EXPECT_EQ(s.boxes.boxes,
-            (std::vector<RecordedBox>{{"Are you sure to exit this program?", "Exit Query", true}}));
+  EXPECT_EQ(s.boxes.boxes, (Boxes{{"Are you sure to exit this program?", "Exit Query", true}}));
 }
 
 // Every window, with the most it can show, lies inside a 1024x768 screen with room for its
 // title bar.
 TEST(SmallScreen, EveryWindowFitsOn1024x768) {
-  MainWindowSession s({"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KQ3ZP-if00-port0"});
+  WindowSession s({"/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KQ3ZP-if00-port0"});
   const QRect screen = s.main->screen()->availableGeometry();
   ASSERT_EQ(screen.size(), QSize(1024, 768));
   for (int i = 0; i < kMaxAppObjects; ++i) s.rec.ModuleAppObjects.push_back({"247", 3, 1, 55});
@@ -103,9 +99,8 @@ TEST(SmallScreen, EveryWindowFitsOn1024x768) {
   s.windows.OpenShowPdo();
   s.windows.OpenEdsWindow();
   QCoreApplication::processEvents();
-  const QWidgetList windows = QApplication::topLevelWidgets();
   int shown = 0;
-  for (QWidget* window : windows) {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
     if (!window->isVisible()) continue;
     ++shown;
     const QRect frame(window->pos(), window->size() + QSize(0, ui::kTitleBarAllowance));
@@ -114,7 +109,6 @@ TEST(SmallScreen, EveryWindowFitsOn1024x768) {
         << frame.width() << "x" << frame.height();
   }
   EXPECT_EQ(shown, 7);
-  s.FlushUnloads();
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -13,162 +12,93 @@
 #include <fstream>
 #include <memory>
 
-#include "config/eeprom_image.h"
 #include "sim/image_report.h"
-#include "tests/ui/main_connect_fixture.h"
+#include "tests/support/simulated_module.h"
+#include "tests/ui/window_session.h"
 
 namespace q4410::testing {
 namespace {
 
-// What a module holds when it was configured without application objects.
-ParaDef StoredWithoutObjects() {
-  ParaDef stored = StoredConfiguration();
-  stored.AppObjectCount = 0;
-  stored.AppObjects = std::vector<AppObject>(kMaxAppObjects);
-  stored.TxAnalogBytes = 0;
-  return stored;
-}
-
-// Decodes what the simulated module now keeps, as a connect would.
-ParaDef Decoded(const SimulatedModule& module) {
-  ParaDef rec;
-  const auto store = sim::EepromStore::Open(module.imagePath());
-  EXPECT_TRUE(store && sim::DecodeStoredImage(*store, rec) == sim::StoredImage::Read);
-  return rec;
-}
-
 class RoundTrip : public ::testing::Test {
  protected:
-  virtual sim::SimOptions Options() const { return {}; }
-  void SetUp() override {
-    window = std::make_unique<ConnectedWindow>(Options());
-    ASSERT_TRUE(window->module.started());
-    Store(window->module, StoredWithoutObjects());
-    s().session.edsDirectory = edsDir.path().toStdString();
-    s().Click("Connect");
-    ASSERT_TRUE(s().main->ModuleConnected());
+  void Start(sim::SimOptions options = {}) {
+    module = std::make_unique<SimulatedModule>(sim::ExampleImage(), options);
+    ASSERT_TRUE(module->started());
+    s = std::make_unique<WindowSession>(std::vector<std::string>{module->device()});
+    s->session.edsDirectory = edsDir.path().toStdString();
+    s->Click("Connect");
+    ASSERT_TRUE(s->main->ModuleConnected());
   }
-  MainWindowSession& s() { return window->s; }
-  SimulatedModule& module() { return window->module; }
-
-  template <typename T = QWidget>
-  T* InEditor(const char* name) {
-    auto* editor = s().windows.editor();
-    T* widget = editor ? editor->findChild<T*>(name) : nullptr;
-    if (!widget) ADD_FAILURE() << "editor control " << name << " not found";
-    return widget;
-  }
-  template <typename T = QWidget>
-  T* InEds(const char* name) {
-    auto* eds = s().windows.edsWindow();
-    T* widget = eds ? eds->findChild<T*>(name) : nullptr;
-    if (!widget) ADD_FAILURE() << "EDS window control " << name << " not found";
-    return widget;
-  }
-
-  // "Next" in the main window, then the object device 1 "Read AI" start 1 length 4, then "Next".
+  // "Next" in the main window, the object device 1 "Read AI" start 7 length 4 added, "Next".
   void EditAndGoOn() {
-    s().Click("CreateMBDevice");
-    ASSERT_NE(s().windows.editor(), nullptr);
-    auto* kinds = InEditor<QComboBox>("MB_IO_type");
-    kinds->setCurrentIndex(3);
-    emit kinds->activated(3);
-    InEditor<QLineEdit>("MB_ID")->setText("1");
-    InEditor<QLineEdit>("MB_Start_addr")->setText("1");
-    InEditor<QLineEdit>("MB_Comm_len")->setText("4");
-    InEditor<QPushButton>("AddApp")->click();
-    InEditor<QPushButton>("NextButton")->click();
-    ASSERT_NE(s().windows.edsWindow(), nullptr);
+    s->Click("CreateMBDevice");
+    ASSERT_NE(s->windows.editor(), nullptr);
+    s->InEditor<QPushButton>("EraseMB")->click();
+    Choose(s->InEditor<QComboBox>("MB_IO_type"), 3);
+    s->InEditor<QLineEdit>("MB_ID")->setText("1");
+    s->InEditor<QLineEdit>("MB_Start_addr")->setText("7");
+    s->InEditor<QLineEdit>("MB_Comm_len")->setText("4");
+    s->InEditor<QPushButton>("AddApp")->click();
+    s->InEditor<QPushButton>("NextButton")->click();
+    ASSERT_NE(s->windows.edsWindow(), nullptr);
   }
-  void ReleaseMouseOnFinish() {
-    QTest::mouseClick(InEds<QPushButton>("FinishButton"), Qt::LeftButton);
+  void Finish() { QTest::mouseClick(s->InEds<QPushButton>("FinishButton"), Qt::LeftButton); }
+  std::string Eds(int node) {
+    std::ifstream file(edsDir.filePath("COPn%1.eds").arg(node).toStdString(), std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(file)), {});
   }
 
   QTemporaryDir edsDir;
-  std::unique_ptr<ConnectedWindow> window;
+  std::unique_ptr<SimulatedModule> module;
+  std::unique_ptr<WindowSession> s;
 };
 
 TEST_F(RoundTrip, TypicalConfigurationGoesIntoTheModuleAndComesBack) {
-  s().SetText("CANNodeId", "17");
-  s().Click("SettingCANParameter");
-  s().main->ComButton_MouseDown(1);
-  s().SetText("ComTimeout", "750");
-  s().Click("SettingCOMParameter");
+  Start();
+  s->SetText("CANNodeId", "17");
+  s->Click("SettingCANParameter");
+  s->PressPort(1);
+  s->SetText("ComTimeout", "750");
+  s->Click("SettingCOMParameter");
   EditAndGoOn();
-  InEds<QLineEdit>("EDSInfo_0")->setText("Pump station 3");
-  ReleaseMouseOnFinish();
-  MainWindowSession::FlushUnloads();
+  s->InEds<QLineEdit>("EDSInfo_0")->setText("Pump station 3");
+  Finish();
+  FlushUnloads();
 
   const std::string written = edsDir.path().toStdString() + "/COPn17.eds";
-  EXPECT_EQ(
-      s().boxes.boxes,
-      (std::vector<RecordedBox>{
-          {"The module is configured and its EDS file is written:\n" + written, "Information"}}));
-  EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK: " + written);
-  EXPECT_EQ(s().windows.edsWindow(), nullptr);
-  EXPECT_TRUE(s().main->isVisible());
-  EXPECT_FALSE(s().session.link.LinkBusy);
+  EXPECT_EQ(s->boxes.boxes,
+            (Boxes{{"The module is configured and its EDS file is written:\n" + written,
+                    "Information"}}));
+  EXPECT_EQ(s->Text("CommunicationState"), "Produce .EDS file is OK: " + written);
+  EXPECT_EQ(s->windows.edsWindow(), nullptr);
+  EXPECT_TRUE(s->main->isVisible());
+  EXPECT_EQ(module->Word(0, 48), 0x00110003u);  // node 17, 125 kbit/s
+  EXPECT_EQ(module->Word(0, 64), 0x02EE5500u);  // 750 ms, 19200 8E1
+  EXPECT_EQ(module->Word(0, 56) & 0xFFu, 3u);   // three objects, the third one added
+  EXPECT_EQ(module->Word(0, 84), 0x01030000u);
+  EXPECT_EQ(module->Word(0, 88), 0x00070004u);
+  EXPECT_NE(Eds(17).find("Description=Pump station 3\r\n"), std::string::npos);
 
-  const ParaDef stored = Decoded(module());
-  EXPECT_FALSE(stored.EepromDataError);
-  EXPECT_EQ(stored.NodeId, 17);
-  EXPECT_EQ(stored.CanBaudCode, 4);
-  EXPECT_EQ(stored.ComTimeoutMs, 750);
-  EXPECT_EQ(stored.ComBaudCode, 4);
-  ASSERT_EQ(stored.ModuleAppObjectCount, 1);
-  EXPECT_EQ(stored.ModuleAppObjects[0], (AppObject{"1", 3, 1, 4}));
-  EXPECT_EQ(stored.TxAnalogBytes, 4);                   // registers
-  EXPECT_EQ(module().Word(2, 8), 3u << 24 | 3u << 16);  // last PDO 3 both ways
-
-  const auto eds = std::filesystem::path(edsDir.path().toStdString()) / "COPn17.eds";
-  ASSERT_TRUE(std::filesystem::exists(eds));
-  std::ifstream file(eds, std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(file)), {});
-  EXPECT_NE(text.find("Description=Pump station 3\r\n"), std::string::npos);
-
-  s().Click("Connect");
-  EXPECT_EQ(s().Text("CANNodeId"), "17");
-  s().main->ComButton_MouseDown(1);
-  EXPECT_EQ(s().Text("ComTimeout"), "750");
-}
-
-// The editor keeps its edits whichever way the user comes back to it.
-TEST_F(RoundTrip, EditsSurviveBackAndTheEdsWindowsCloseBox) {
-  EditAndGoOn();
-  InEds<QPushButton>("BackButton")->click();
-  MainWindowSession::FlushUnloads();
-  EXPECT_EQ(s().windows.edsWindow(), nullptr);
-  ASSERT_NE(s().windows.editor(), nullptr);
-  EXPECT_TRUE(s().windows.editor()->isVisible());
-  EXPECT_FALSE(s().main->isVisible());  // as after "Next"
-  EXPECT_EQ(InEditor<QComboBox>("Instance")->count(), 1);
-
-  InEditor<QPushButton>("NextButton")->click();
-  s().windows.edsWindow()->close();
-  MainWindowSession::FlushUnloads();
-  ASSERT_TRUE(s().main->isVisible());
-  s().Click("CreateMBDevice");
-  ASSERT_NE(s().windows.editor(), nullptr);
-  EXPECT_TRUE(s().windows.editor()->isVisible());
-  EXPECT_EQ(InEditor<QComboBox>("Instance")->count(), 1);
-  EXPECT_EQ(InEditor<QLineEdit>("MB_Comm_len")->text(), "4");
+  s->Click("Connect");
+  EXPECT_EQ(s->Text("CANNodeId"), "17");
+  s->PressPort(1);
+  EXPECT_EQ(s->Text("ComTimeout"), "750");
 }
 
 // Neither a second Finish nor the close box stops the download: the refusal does not wait
 // for OK, and the module ends up holding every word the download meant to write.
 TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefusedWithoutStoppingIt) {
+  Start();
   EditAndGoOn();
-  s().boxes.notifyForReal = true;
-  ui::COPEDS_F* eds = s().windows.edsWindow();
+  s->boxes.notifyForReal = true;
+  ui::COPEDS_F* eds = s->windows.edsWindow();
   bool busyWhenPressedAgain = false;
-  bool secondReturnedAtOnce = false;
   bool refusalOnScreenWithoutWaiting = false;
   bool waitedForOk = false;
   QTimer whileBusy;  // acts once, at the first turn of the event loop inside the download
   QObject::connect(&whileBusy, &QTimer::timeout, [&] {
-    if (busyWhenPressedAgain || !(busyWhenPressedAgain = s().session.link.LinkBusy)) return;
+    if (busyWhenPressedAgain || !(busyWhenPressedAgain = s->session.link.LinkBusy)) return;
     eds->Finish();  // what a second release over the button would run
-    secondReturnedAtOnce = s().session.link.LinkBusy;
     // A box that waited for OK would hold the download here: answer it so the test ends.
     QTimer::singleShot(500, [&] {
       if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -181,73 +111,81 @@ TEST_F(RoundTrip, SecondFinishAndCloseDuringTheDownloadAreRefusedWithoutStopping
     refusalOnScreenWithoutWaiting = refusal && refusal->isVisible() && !refusal->isModal();
   });
   whileBusy.start(1);
-  ReleaseMouseOnFinish();
-  MainWindowSession::FlushUnloads();
+  Finish();
+  FlushUnloads();
 
   EXPECT_TRUE(busyWhenPressedAgain);
-  EXPECT_TRUE(secondReturnedAtOnce);
   EXPECT_TRUE(refusalOnScreenWithoutWaiting);
   EXPECT_FALSE(waitedForOk);
-  const std::string written = edsDir.path().toStdString() + "/COPn42.eds";
-  EXPECT_EQ(
-      s().boxes.boxes,
-      (std::vector<RecordedBox>{
-          {"Module is not be save finish !", "Q-4410C Utility", false, false},
-          {"The module is configured and its EDS file is written:\n" + written, "Information"}}));
-  EXPECT_EQ(s().Text("CommunicationState"), "Produce .EDS file is OK: " + written);
-  for (int i = 0; i < 29; ++i)
-    EXPECT_EQ(module().Word(0, kBlock0FirstOffset + 4 * i), s().rec.Block0Image[i]) << i;
-  for (int k = 0; k < 4; ++k) EXPECT_EQ(module().Word(2, 4 * k), s().rec.Block2Image[k]) << k;
+  const std::string written = edsDir.path().toStdString() + "/COPn5.eds";
+  EXPECT_EQ(s->boxes.boxes,
+            (Boxes{{"Module is not be save finish !", "Q-4410C Utility", false, false},
+                   {"The module is configured and its EDS file is written:\n" + written,
+                    "Information"}}));
+  EXPECT_EQ(s->Text("CommunicationState"), "Produce .EDS file is OK: " + written);
+  EXPECT_EQ(module->Word(0, 88), 0x00070004u);  // the last object, written
 }
 
 // The configuration goes only into the module it was read from.
 TEST_F(RoundTrip, DownloadAfterThePortSelectionChangedIsRefusedAndWritesNothing) {
+  Start();
   SimulatedModule other;
   ASSERT_TRUE(other.started());
-  s().session.link.ComPorts.push_back(other.device());
-  auto* ports = s().Get<QComboBox>("ComPort");
+  s->session.link.ComPorts.push_back(other.device());
+  auto* ports = s->Get<QComboBox>("ComPort");
   ports->addItem(QString::fromStdString(other.device()));
   EditAndGoOn();
   ports->setCurrentIndex(ports->count() - 1);
   const std::vector<char> before = other.ImageBytes();
-  ReleaseMouseOnFinish();
+  Finish();
 
-  const std::string from = module().device();
-  EXPECT_EQ(s().boxes.boxes,
-            (std::vector<RecordedBox>{{"The configuration was read from " + from + ", but " +
-                                           other.device() + " is selected now. Select " + from +
-                                           " again to write it, or connect to the module on "
-                                           "the other port first.",
-                                       "Warning"}}));
+  const std::string from = module->device();
+  EXPECT_EQ(s->boxes.boxes,
+            (Boxes{{"The configuration was read from " + from + ", but " + other.device() +
+                        " is selected now. Select " + from +
+                        " again to write it, or connect to the module on the other port first.",
+                    "Warning"}}));
   EXPECT_EQ(other.ImageBytes(), before);
-  EXPECT_FALSE(s().session.link.LinkBusy);
-  ASSERT_NE(s().windows.edsWindow(), nullptr);
-  EXPECT_TRUE(InEds<QPushButton>("FinishButton")->isEnabled());
+  EXPECT_FALSE(s->session.link.LinkBusy);
+  EXPECT_TRUE(s->InEds<QPushButton>("FinishButton")->isEnabled());
 }
 
 // A console that answers the 50 lines of the connect, then the download's "/q", "exit", ".",
-// "exit" and "use eeprom", and nothing more.
-class RoundTripDying : public RoundTrip {
- protected:
-  sim::SimOptions Options() const override {
-    sim::SimOptions options;
-    options.dieAfterLines = 55;
-    return options;
-  }
-};
-
-TEST_F(RoundTripDying, ConsoleDyingAfterUseEepromLeavesTheWindowOpenWithBothButtonsEnabled) {
+// "exit" and "use eeprom", and nothing more: the window stays, ready for another attempt.
+TEST_F(RoundTrip, ConsoleDyingDuringTheDownloadLeavesTheWindowOpenWithBothButtonsEnabled) {
+  sim::SimOptions options;
+  options.dieAfterLines = 55;
+  Start(options);
   EditAndGoOn();
-  ReleaseMouseOnFinish();
-  MainWindowSession::FlushUnloads();
-  ASSERT_NE(s().windows.edsWindow(), nullptr);
-  EXPECT_EQ(s().boxes.boxes, (std::vector<RecordedBox>{{"Timeout", "Q-4410C Utility", false}}));
-  EXPECT_EQ(s().Text("CommunicationState").rfind("Timeout: sent \"", 0), 0u);
-  EXPECT_TRUE(InEds<QPushButton>("FinishButton")->isEnabled());
-  EXPECT_TRUE(InEds<QPushButton>("BackButton")->isEnabled());
-  EXPECT_FALSE(s().session.link.LinkBusy);
-  EXPECT_FALSE(
-      std::filesystem::exists(std::filesystem::path(edsDir.path().toStdString()) / "COPn42.eds"));
+  Finish();
+  FlushUnloads();
+  ASSERT_NE(s->windows.edsWindow(), nullptr);
+  EXPECT_EQ(s->boxes.boxes, (Boxes{{"Timeout", "Q-4410C Utility", false}}));
+  EXPECT_EQ(s->Text("CommunicationState").rfind("Timeout: sent \"", 0), 0u);
+  EXPECT_TRUE(s->InEds<QPushButton>("FinishButton")->isEnabled());
+  EXPECT_TRUE(s->InEds<QPushButton>("BackButton")->isEnabled());
+  EXPECT_FALSE(s->session.link.LinkBusy);
+  EXPECT_EQ(Eds(5), "");
+}
+
+// A word the module does not take as typed: the verification names it in a message and the
+// status line, no EDS file is written and the EDS window stays for another try.
+TEST_F(RoundTrip, AWordTheModuleDidNotTakeIsNamedAndNoEdsFileIsWritten) {
+  sim::SimOptions corrupt;
+  corrupt.corruptBlock = 0;
+  corrupt.corruptOffset = 48;  // node ID and CAN baud
+  Start(corrupt);
+  s->SetText("CANNodeId", "17");
+  s->Click("SettingCANParameter");
+  EditAndGoOn();
+  Finish();
+  FlushUnloads();
+  const std::string text = "Verification failed: block 0, offset 48: written 1114115 (0x00110003), "
+                           "read 1114114 (0x00110002)";
+  EXPECT_EQ(s->boxes.boxes, (Boxes{{text, "Error"}}));
+  EXPECT_EQ(s->Text("CommunicationState").rfind(text, 0), 0u);
+  EXPECT_NE(s->windows.edsWindow(), nullptr);
+  EXPECT_EQ(Eds(17), "");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// A main window on its own session for the window tests: our own record, the real serial
+// The windows on a session of their own for the window tests: our own record, the real serial
 // port, recording message boxes and the real window flow. Controls are found by name.
 #pragma once
 
@@ -11,7 +11,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QStringList>
-#include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,16 +22,46 @@
 #include "ui/canopen/show_pdo.h"
 #include "ui/common/session.h"
 #include "ui/main/main_f.h"
-#include "ui/main/module_pictures.h"
 #include "ui/objects/io_app_obj_set_modbus.h"
 #include "ui/objects/show_app_obj.h"
 #include "ui/objects/show_module.h"
 #include "ui/window_manager.h"
 
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+  *os << '"' << text.toStdString() << '"';
+}
+
 namespace q4410::testing {
 
-struct MainWindowSession {
-  explicit MainWindowSession(std::vector<std::string> ports = {})
+using Boxes = std::vector<RecordedBox>;
+
+template <typename T = QWidget>
+T* Find(QWidget* window, const QString& name) {
+  T* widget = window ? window->findChild<T*>(name) : nullptr;
+  if (!widget) ADD_FAILURE() << "no control named " << name.toStdString();
+  return widget;
+}
+
+inline QStringList Entries(QComboBox* list) {
+  QStringList entries;
+  for (int i = 0; list && i < list->count(); ++i) entries << list->itemText(i);
+  return entries;
+}
+
+// Picks an entry of a list as a click on it does.
+inline void Choose(QComboBox* list, int index) {
+  list->setCurrentIndex(index);
+  emit list->activated(index);
+}
+
+// Runs the deletions that unloading windows left pending.
+inline void FlushUnloads() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct WindowSession {
+  explicit WindowSession(std::vector<std::string> ports = {})
       : session{rec,
                 {port, ui::WindowConsoleEnv()},
                 boxes,
@@ -42,13 +72,14 @@ struct MainWindowSession {
     main = windows.LoadMain();
     windows.ShowMain();
   }
-  ~MainWindowSession() { session.link.LinkBusy = false; }
+  ~WindowSession() {
+    session.link.LinkBusy = false;
+    FlushUnloads();
+  }
 
   template <typename T = QWidget>
   T* Get(const QString& name) const {
-    T* widget = main->findChild<T*>(name);
-    if (!widget) ADD_FAILURE() << "no control named " << name.toStdString();
-    return widget;
+    return Find<T>(main, name);
   }
   void Click(const QString& name) const { Get<QAbstractButton>(name)->click(); }
   bool Visible(const QString& name) const { return Get(name)->isVisible(); }
@@ -57,21 +88,20 @@ struct MainWindowSession {
   void SetText(const QString& name, const QString& text) const {
     Get<QLineEdit>(name)->setText(text);
   }
-  ui::PortButton* PortButton(int index) const {
-    return Get<ui::PortButton>(QString("ComButton_%1").arg(index));
-  }
-  QStringList Entries(const QString& listName) const {
-    QStringList entries;
-    auto* list = Get<QComboBox>(listName);
-    for (int i = 0; i < list->count(); ++i) entries << list->itemText(i);
-    return entries;
-  }
   std::string Current(const QString& listName) const {
     return Get<QComboBox>(listName)->currentText().toStdString();
   }
-  bool StatusBold() const { return Get<QLineEdit>("CommunicationState")->font().bold(); }
-  static void FlushUnloads() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  void PressPort(int index) const {
+    Get<QAbstractButton>(QString("ComButton_%1").arg(index))->click();
+  }
+
+  template <typename T = QWidget>
+  T* InEditor(const QString& name) const {
+    return Find<T>(windows.editor(), name);
+  }
+  template <typename T = QWidget>
+  T* InEds(const QString& name) const {
+    return Find<T>(windows.edsWindow(), name);
   }
 
   ParaDef rec;
@@ -81,12 +111,5 @@ struct MainWindowSession {
   ui::WindowManager windows;
   ui::Main_F* main = nullptr;
 };
-
-template <std::size_t N>
-QStringList ToStringList(const std::array<std::string_view, N>& texts) {
-  QStringList list;
-  for (std::string_view t : texts) list << QString::fromUtf8(t.data(), t.size());
-  return list;
-}
 
 }  // namespace q4410::testing
