@@ -34,8 +34,7 @@ constexpr LocalTime kClock{2026, 12, 7, 14, 35, 9};
 class DownloadTest : public ::testing::Test {
  protected:
   DownloadResult Download(const std::string& device, ParaDef& rec) {
-    return RunDownload(rec, link, {device, edsDir.path().toStdString(), kClock}, observer)
-        .result;
+    return RunDownload(rec, link, {device, edsDir.path().toStdString(), kClock}, observer).result;
   }
   std::vector<uint32_t> Words(const SimulatedModule& module, int block, int first, int count) {
     std::vector<uint32_t> words;
@@ -87,25 +86,6 @@ TEST_F(DownloadTest, AfterAConnectWritesTheLiteralWordsAndTheEdsFile) {
   EXPECT_EQ(module.Word(0, 0), 0x0105u);            // firmware words never written
   EXPECT_EQ(Words(module, 2, 0, 4), (std::vector<uint32_t>{0, 0, 0x03030000u, 0}));
   EXPECT_TRUE(std::filesystem::exists(edsDir.filePath("COPn5.eds").toStdString()));
-}
-
-TEST_F(DownloadTest, ConsoleThatStopsAnsweringEndsInTimeoutWithoutEdsFile) {
-  // Lines before "block 0": "/q", "exit", ".", "exit", "use eeprom"; then "block 0", "el 40"
-  // and the words.
-  for (int lines : {5, 22}) {
-    SCOPED_TRACE(lines);
-    sim::SimOptions options;
-    options.dieAfterLines = lines;
-    SimulatedModule module(sim::ExampleImage(), options);
-    ASSERT_TRUE(module.started());
-    ParaDef rec = testing::ConfiguredRecord();
-    observer = {};
-    EXPECT_EQ(Download(module.device(), rec), DownloadResult::Failed);
-    EXPECT_EQ(observer.messages, Strings{"Q-4410C Utility: Timeout"});
-    EXPECT_EQ(observer.status, "Timeout");
-    ExpectReleased();
-    EXPECT_FALSE(EdsWritten());
-  }
 }
 
 // A console whose word editor goes on at another offset than the word typed (a skipped or

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "config/lists.h"
+#include "tests/support/records.h"
 
 namespace q4410 {
 namespace {
@@ -19,60 +20,40 @@ Stored Snapshot(const ParaDef& rec) {
           rec.ComParity, rec.ComStopBits, rec.ComTimeoutMs, rec.ComChecksum};
 }
 
-ParaDef ConfiguredRecord() {
-  ParaDef rec;
-  rec.AppKind = 1;
-  rec.NodeId = 9;
-  rec.CanBaudCode = 2;
-  rec.ComBaudCode = 5;
-  rec.ComParity = 2;
-  rec.ComStopBits = 2;
-  rec.ComTimeoutMs = 750;
-  rec.ComChecksum = ComChecksumOf(rec);
-  return rec;
-}
+using testing::ConfiguredRecord;
 
-TEST(CanSetting, RefusedNodeIdsShowTheRangeAndChangeNothing) {
+// A refused ID shows the range of the application and changes nothing; an accepted one is
+// rounded half to even and stored with the application and the baud position.
+TEST(CanSetting, NodeIdRangeOfEachApplication) {
   struct Case {
     AppSelection app;
     const char* text;
-    const char* message;
+    int stored;  // 0: refused
   };
   const Case cases[] = {
-      {AppSelection::CANopen, "0", "Node ID is not supported!(1~127)"},
-      {AppSelection::CANopen, "128", "Node ID is not supported!(1~127)"},
-      {AppSelection::CANopen, "127.4", "Node ID is not supported!(1~127)"},
-      {AppSelection::CANopen, "abc", "Node ID is not supported!(1~127)"},
-      {AppSelection::DeviceNet, "64", "Node ID is not supported!(1~63)"},
+      {AppSelection::CANopen, "0", 0},     {AppSelection::CANopen, "128", 0},
+      {AppSelection::CANopen, "127.4", 0}, {AppSelection::CANopen, "abc", 0},
+      {AppSelection::DeviceNet, "64", 0},  {AppSelection::CANopen, "127", 127},
+      {AppSelection::CANopen, "1", 1},     {AppSelection::CANopen, "12.5", 12},
+      {AppSelection::CANopen, "64", 64},   {AppSelection::DeviceNet, "63", 63},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     ParaDef rec = ConfiguredRecord();
+    rec.AppKind = 1;
     const Stored before = Snapshot(rec);
-    const SettingOutcome out = ApplyCanSetting(rec, c.app, c.text, 0);
-    EXPECT_FALSE(out.ok) << c.text;
-    EXPECT_EQ(out.message, c.message) << c.text;
-    EXPECT_EQ(out.title, "Error");
-    EXPECT_EQ(Snapshot(rec), before) << c.text;
-  }
-}
-
-TEST(CanSetting, AcceptedNodeIdsAreRoundedHalfToEven) {
-  struct Case {
-    AppSelection app;
-    const char* text;
-    int stored;
-  };
-  const Case cases[] = {
-      {AppSelection::CANopen, "127", 127}, {AppSelection::CANopen, "1", 1},
-      {AppSelection::CANopen, "12.5", 12}, {AppSelection::CANopen, "64", 64},
-      {AppSelection::DeviceNet, "63", 63},
-  };
-  for (const Case& c : cases) {
-    ParaDef rec = ConfiguredRecord();
-    EXPECT_TRUE(ApplyCanSetting(rec, c.app, c.text, 1).ok) << c.text;
-    EXPECT_EQ(rec.NodeId, c.stored) << c.text;
-    EXPECT_EQ(rec.AppKind, static_cast<int>(c.app)) << c.text;
-    EXPECT_EQ(rec.CanBaudCode, 1);
+    const SettingOutcome out = ApplyCanSetting(rec, c.app, c.text, 1);
+    EXPECT_EQ(out.ok, c.stored != 0);
+    if (c.stored == 0) {
+      EXPECT_EQ(out.message, c.app == AppSelection::CANopen ? "Node ID is not supported!(1~127)"
+                                                            : "Node ID is not supported!(1~63)");
+      EXPECT_EQ(out.title, "Error");
+      EXPECT_EQ(Snapshot(rec), before);
+    } else {
+      EXPECT_EQ(rec.NodeId, c.stored);
+      EXPECT_EQ(rec.AppKind, static_cast<int>(c.app));
+      EXPECT_EQ(rec.CanBaudCode, 1);
+    }
   }
 }
 

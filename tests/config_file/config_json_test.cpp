@@ -50,26 +50,6 @@ TEST(RecordJson, RoundTripKeepsEveryField) {
   EXPECT_EQ(file.keys.size(), 30u);                 // every key the form has besides "Format"
 }
 
-TEST(RecordJson, ObjectsListedAreTheModulesOrTheWorkingTable) {
-  ParaDef rec = Configured();
-  rec.ModuleAppObjects = {{"10", 2, 100, 16}};
-  rec.ModuleAppObjectCount = 1;
-  std::string module = RecordToJson(rec, true);
-  std::string working = RecordToJson(rec, false);
-  // DevAddr is a number, not a text.
-  EXPECT_NE(module.find("\"DevAddr\": 10"), std::string::npos) << module;
-  EXPECT_EQ(module.find("\"DevAddr\": 247"), std::string::npos);
-  EXPECT_NE(working.find("\"DevAddr\": 247"), std::string::npos);
-
-  // A count larger than the table read (never after a clean connect) lists what exists.
-  rec.ModuleAppObjectCount = 5;
-  ParaDef back;
-  ConfigFile file;
-  std::string error;
-  ASSERT_TRUE(RecordFromJson(RecordToJson(rec, true), back, file, error)) << error;
-  EXPECT_EQ(back.AppObjectCount, 1);
-}
-
 // Files written before "Format" existed read as the first version; flags read as true/false too.
 TEST(RecordJson, MissingKeysKeepTheRecordAndUnknownKeysAreIgnored) {
   ParaDef rec;

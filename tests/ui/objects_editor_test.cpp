@@ -101,18 +101,6 @@ TEST_F(EditorTest, AddShowsTheStoredObjectAndDeleteShowsTheNextOne) {
   EXPECT_EQ(Text("MB_ID"), "7");
 }
 
-TEST_F(EditorTest, RefusalShowsTheMessageAndKeepsTheFields) {
-  Open();
-  Type("MB_ID", "1");
-  Type("MB_Start_addr", "1");
-  Type("MB_Comm_len", "255");
-  Click("AddApp");
-  EXPECT_EQ(s.boxes.boxes, (Boxes{{"Communication Length Error. (1-254)", "Erroe"}}));
-  EXPECT_EQ(s.rec.AppObjectCount, 0);
-  EXPECT_EQ(Text("MB_Comm_len"), "255");
-  EXPECT_TRUE(Seen("AddApp"));
-}
-
 TEST_F(EditorTest, BackDiscardsTheEditsAndNextBuildsThePdos) {
   Open({{"1", 3, 1, 4}});
   s.InEditor<QCheckBox>("Check_RxPDOClosed")->click();

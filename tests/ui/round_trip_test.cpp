@@ -150,24 +150,6 @@ TEST_F(RoundTrip, DownloadAfterThePortSelectionChangedIsRefusedAndWritesNothing)
   EXPECT_TRUE(s->InEds<QPushButton>("FinishButton")->isEnabled());
 }
 
-// A console that answers the 50 lines of the connect, then the download's "/q", "exit", ".",
-// "exit" and "use eeprom", and nothing more: the window stays, ready for another attempt.
-TEST_F(RoundTrip, ConsoleDyingDuringTheDownloadLeavesTheWindowOpenWithBothButtonsEnabled) {
-  sim::SimOptions options;
-  options.dieAfterLines = 55;
-  Start(options);
-  EditAndGoOn();
-  Finish();
-  FlushUnloads();
-  ASSERT_NE(s->windows.edsWindow(), nullptr);
-  EXPECT_EQ(s->boxes.boxes, (Boxes{{"Timeout", "Q-4410C Utility", false}}));
-  EXPECT_EQ(s->Text("CommunicationState").rfind("Timeout: sent \"", 0), 0u);
-  EXPECT_TRUE(s->InEds<QPushButton>("FinishButton")->isEnabled());
-  EXPECT_TRUE(s->InEds<QPushButton>("BackButton")->isEnabled());
-  EXPECT_FALSE(s->session.link.LinkBusy);
-  EXPECT_EQ(Eds(5), "");
-}
-
 // A word the module does not take as typed: the verification names it in a message and the
 // status line, no EDS file is written and the EDS window stays for another try.
 TEST_F(RoundTrip, AWordTheModuleDidNotTakeIsNamedAndNoEdsFileIsWritten) {
@@ -180,8 +162,9 @@ TEST_F(RoundTrip, AWordTheModuleDidNotTakeIsNamedAndNoEdsFileIsWritten) {
   EditAndGoOn();
   Finish();
   FlushUnloads();
-  const std::string text = "Verification failed: block 0, offset 48: written 1114115 (0x00110003), "
-                           "read 1114114 (0x00110002)";
+  const std::string text =
+      "Verification failed: block 0, offset 48: written 1114115 (0x00110003), "
+      "read 1114114 (0x00110002)";
   EXPECT_EQ(s->boxes.boxes, (Boxes{{text, "Error"}}));
   EXPECT_EQ(s->Text("CommunicationState").rfind(text, 0), 0u);
   EXPECT_NE(s->windows.edsWindow(), nullptr);
