@@ -83,24 +83,6 @@ TEST_F(ModuleCommands, ReadDeviceNetTakesTheDeviceNetRules) {
             "Warnning: Some EEPROM Data is Error!\n");
 }
 
-TEST_F(ModuleCommands, ReadFailures) {
-  SimulatedModule silent([] {
-    sim::SimOptions options;
-    options.silent = true;
-    return options;
-  }());
-  ASSERT_TRUE(silent.started());
-  CtlRun run = RunCtl({"read", "--port", QString::fromStdString(silent.device())});
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err,
-            "Error: Timeout\n  sent \"exit\", awaited \">\": not received within 200 ms; nothing "
-            "received\n");
-  EXPECT_EQ(run.out, "");
-  run = RunCtl({"read", "--port", "/dev/q4410-no-such-port"});
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_EQ(run.err, "Error: Can't open /dev/q4410-no-such-port!\n");
-}
-
 TEST_F(ModuleCommands, WriteAppliesTheFileAndKeepsWhatItLeavesOut) {
   CtlRun run = Write({{"NodeId", 42}, {"ComBaudCode", 7}});
   ASSERT_EQ(run.exitCode, 0) << run.err;

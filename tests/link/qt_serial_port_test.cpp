@@ -34,20 +34,6 @@ TEST(QtSerialPortTest, OpenFailuresAreTold) {
   EXPECT_FALSE(port.IsOpen());
 }
 
-TEST(QtSerialPortTest, DeviceOpenElsewhereIsInUseUntilClosed) {
-  PtyPair pty;
-  ASSERT_TRUE(pty.ok());
-  QtSerialPort first;
-  QtSerialPort second;
-  ASSERT_TRUE(first.Open(pty.device()).ok());
-  EXPECT_TRUE(first.IsOpen());
-  const OpenResult busy = second.Open(pty.device());
-  EXPECT_EQ(busy.failure, OpenFailure::InUse) << busy.description;
-  EXPECT_FALSE(second.IsOpen());
-  first.Close();
-  EXPECT_TRUE(second.Open(pty.device()).ok());
-}
-
 TEST(QtSerialPortTest, LineIs115200Baud8N1WithoutHandshake) {
   PtyPair pty;
   ASSERT_TRUE(pty.ok());
