@@ -28,40 +28,12 @@ ParaDef WithObjects(std::vector<AppObject> objects) {
 // (Read kinds) must give the same shape; these cases run in both.
 struct Dir {
   const char* name;
-  int digitalKind;
-  int analogKind;
-  const char* digitalLabel;
-  const char* analogLabel;
-  int ParaDef::*closed;
-  std::vector<PdoRecord> ParaDef::*table;
-  int ParaDef::*next;
-  int ParaDef::*last;
-  int ParaDef::*digitalBytes;
-  int ParaDef::*analogBytes;
+  int digitalKind, analogKind;
+  const char *digitalLabel, *analogLabel;
+  bool tx;
 };
-
-const Dir kRx{"Rx",
-              0,
-              1,
-              "DO",
-              "AO",
-              &ParaDef::RxPdoClosed,
-              &ParaDef::RxPdoTable,
-              &ParaDef::RxPdoNext,
-              &ParaDef::RxPdoLast,
-              &ParaDef::RxDigitalBytes,
-              &ParaDef::RxAnalogBytes};
-const Dir kTx{"Tx",
-              2,
-              3,
-              "DI",
-              "AI",
-              &ParaDef::TxPdoClosed,
-              &ParaDef::TxPdoTable,
-              &ParaDef::TxPdoNext,
-              &ParaDef::TxPdoLast,
-              &ParaDef::TxDigitalBytes,
-              &ParaDef::TxAnalogBytes};
+const Dir kRx{"Rx", 0, 1, "DO", "AO", false};
+const Dir kTx{"Tx", 2, 3, "DI", "AI", true};
 
 void PrintTo(const Dir& d, std::ostream* os) {
   *os << d.name;
@@ -70,7 +42,17 @@ void PrintTo(const Dir& d, std::ostream* os) {
 class PdoBuilderBothDirections : public ::testing::TestWithParam<Dir> {
  protected:
   const Dir& d = GetParam();
-  const PdoRecord& Pdo(const ParaDef& rec, int p) { return (rec.*d.table)[p]; }
+  // The fields of the direction under test.
+  struct Fields {
+    int ParaDef::*closed, ParaDef::*next, ParaDef::*last, ParaDef::*digitalBytes,
+        ParaDef::*analogBytes;
+    std::vector<PdoRecord> ParaDef::*table;
+  };
+  Fields f = d.tx ? Fields{&ParaDef::TxPdoClosed,    &ParaDef::TxPdoNext,     &ParaDef::TxPdoLast,
+                           &ParaDef::TxDigitalBytes, &ParaDef::TxAnalogBytes, &ParaDef::TxPdoTable}
+                  : Fields{&ParaDef::RxPdoClosed,    &ParaDef::RxPdoNext,     &ParaDef::RxPdoLast,
+                           &ParaDef::RxDigitalBytes, &ParaDef::RxAnalogBytes, &ParaDef::RxPdoTable};
+  const PdoRecord& Pdo(const ParaDef& rec, int p) { return (rec.*f.table)[p]; }
   std::string Dig(int addr, int first, int last) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "0x%X- %s:%04d~%04d", addr, d.digitalLabel, first, last);
@@ -85,15 +67,15 @@ TEST_P(PdoBuilderBothDirections, NoDataFillsPdos1To3AndPdo0OnlyWhenClosed) {
   for (int closed : {0, 1}) {
     SCOPED_TRACE(closed);
     ParaDef rec;
-    rec.*d.closed = closed;
+    rec.*f.closed = closed;
     BuildPdoMapping(rec);
     EXPECT_EQ(Pdo(rec, 0).Mapping, closed ? kAllFiller : kEmpty);
     for (int p = 1; p <= 3; ++p) EXPECT_EQ(Pdo(rec, p).Mapping, kAllFiller) << p;
     EXPECT_EQ(Pdo(rec, 4).Mapping, kEmpty);
-    EXPECT_EQ(rec.*d.last, 3);
-    EXPECT_EQ(rec.*d.next, 4);
-    EXPECT_EQ(rec.*d.digitalBytes, 0);
-    EXPECT_EQ(rec.*d.analogBytes, 0);
+    EXPECT_EQ(rec.*f.last, 3);
+    EXPECT_EQ(rec.*f.next, 4);
+    EXPECT_EQ(rec.*f.digitalBytes, 0);
+    EXPECT_EQ(rec.*f.analogBytes, 0);
   }
 }
 
@@ -102,7 +84,7 @@ TEST_P(PdoBuilderBothDirections, ThreeDigitalBytesAndTwoRegistersSameWithEitherC
     SCOPED_TRACE(closed);
     // 20 bits give three bytes, the last one shorter; the address is written in hex.
     ParaDef rec = WithObjects({{"26", d.digitalKind, 1, 20}, {"2", d.analogKind, 100, 2}});
-    rec.*d.closed = closed;
+    rec.*f.closed = closed;
     BuildPdoMapping(rec);
     EXPECT_EQ(Pdo(rec, 0).Mapping,
               (Texts{Dig(0x1A, 1, 8), Dig(0x1A, 9, 16), Dig(0x1A, 17, 20), F, F, F, F, F}));
@@ -112,17 +94,17 @@ TEST_P(PdoBuilderBothDirections, ThreeDigitalBytesAndTwoRegistersSameWithEitherC
     EXPECT_EQ(Pdo(rec, 1).IsAnalog, 1);
     EXPECT_EQ(Pdo(rec, 2).Mapping, kAllFiller);
     EXPECT_EQ(Pdo(rec, 3).Mapping, kAllFiller);
-    EXPECT_EQ(rec.*d.next, 4);
-    EXPECT_EQ(rec.*d.last, 3);
-    EXPECT_EQ(rec.*d.digitalBytes, 3);
-    EXPECT_EQ(rec.*d.analogBytes, 4);
+    EXPECT_EQ(rec.*f.next, 4);
+    EXPECT_EQ(rec.*f.last, 3);
+    EXPECT_EQ(rec.*f.digitalBytes, 3);
+    EXPECT_EQ(rec.*f.analogBytes, 4);
   }
 }
 
 TEST_P(PdoBuilderBothDirections, OnlyAnalogWithClosedStartsInPdo0AndRunsPastPdo3) {
   // 18 registers: PDOs 0..3 take 16, PDO 4 the last two.
   ParaDef rec = WithObjects({{"1", d.analogKind, 1, 18}});
-  rec.*d.closed = 1;
+  rec.*f.closed = 1;
   BuildPdoMapping(rec);
   EXPECT_EQ(Pdo(rec, 0).IsAnalog, 1);
   EXPECT_EQ(Pdo(rec, 0).Mapping[0], Ana(1, 1));
@@ -130,9 +112,9 @@ TEST_P(PdoBuilderBothDirections, OnlyAnalogWithClosedStartsInPdo0AndRunsPastPdo3
   EXPECT_EQ(Pdo(rec, 4).Mapping,
             (Texts{Ana(1, 17), Ana(1, 17), Ana(1, 18), Ana(1, 18), F, F, F, F}));
   EXPECT_EQ(Pdo(rec, 4).IsAnalog, 1);
-  EXPECT_EQ(rec.*d.next, 4);
-  EXPECT_EQ(rec.*d.last, 4);
-  EXPECT_EQ(rec.*d.analogBytes, 36);
+  EXPECT_EQ(rec.*f.next, 4);
+  EXPECT_EQ(rec.*f.last, 4);
+  EXPECT_EQ(rec.*f.analogBytes, 36);
 
   // Not closed: the same data begins in PDO 1 and PDO 0 stays unwritten.
   ParaDef open = WithObjects({{"1", d.analogKind, 1, 18}});
@@ -141,7 +123,7 @@ TEST_P(PdoBuilderBothDirections, OnlyAnalogWithClosedStartsInPdo0AndRunsPastPdo3
   EXPECT_EQ(Pdo(open, 1).Mapping[0], Ana(1, 1));
   EXPECT_EQ(Pdo(open, 4).Mapping[0], Ana(1, 13));
   EXPECT_EQ(Pdo(open, 5).Mapping[3], Ana(1, 18));
-  EXPECT_EQ(open.*d.last, 5);
+  EXPECT_EQ(open.*f.last, 5);
 }
 
 TEST_P(PdoBuilderBothDirections, NineAndEightDigitalBytes) {
@@ -150,36 +132,36 @@ TEST_P(PdoBuilderBothDirections, NineAndEightDigitalBytes) {
   EXPECT_EQ(Pdo(nine, 0).Mapping[7], Dig(1, 57, 64));
   EXPECT_EQ(Pdo(nine, 4).Mapping, (Texts{Dig(1, 65, 72), F, F, F, F, F, F, F}));
   EXPECT_EQ(Pdo(nine, 4).IsAnalog, 0);
-  EXPECT_EQ(nine.*d.next, 5);
-  EXPECT_EQ(nine.*d.last, 3);  // closing rule: cur 1, pos 0
+  EXPECT_EQ(nine.*f.next, 5);
+  EXPECT_EQ(nine.*f.last, 3);  // closing rule: cur 1, pos 0
   for (int p = 1; p <= 3; ++p) EXPECT_EQ(Pdo(nine, p).Mapping, kAllFiller);
 
   ParaDef eight = WithObjects({{"1", d.digitalKind, 1, 64}});
   BuildPdoMapping(eight);
   EXPECT_EQ(Pdo(eight, 0).Mapping[7], Dig(1, 57, 64));
   EXPECT_EQ(Pdo(eight, 4).Mapping, kEmpty);
-  EXPECT_EQ(eight.*d.next, 5);
-  EXPECT_EQ(eight.*d.last, 3);
-  EXPECT_EQ(eight.*d.digitalBytes, 8);
+  EXPECT_EQ(eight.*f.next, 5);
+  EXPECT_EQ(eight.*f.last, 3);
+  EXPECT_EQ(eight.*f.digitalBytes, 8);
 }
 
 TEST_P(PdoBuilderBothDirections, AnalogOverflowContinuesAtNextAndEndsOnBoundary) {
   // Nine digital bytes put Next at 5; 12 registers fill PDOs 1..3 and then exactly PDO 5.
   ParaDef rec = WithObjects({{"1", d.digitalKind, 1, 72}, {"3", d.analogKind, 10, 16}});
   BuildPdoMapping(rec);
-  EXPECT_EQ(rec.*d.next, 5);
+  EXPECT_EQ(rec.*f.next, 5);
   EXPECT_EQ(Pdo(rec, 4).Mapping[0], Dig(1, 65, 72));  // the digital PDO is not overwritten
   EXPECT_EQ(Pdo(rec, 4).IsAnalog, 0);
   EXPECT_EQ(Pdo(rec, 5).Mapping, (Texts{Ana(3, 22), Ana(3, 22), Ana(3, 23), Ana(3, 23), Ana(3, 24),
                                         Ana(3, 24), Ana(3, 25), Ana(3, 25)}));
   EXPECT_EQ(Pdo(rec, 6).Mapping, kEmpty);
-  EXPECT_EQ(rec.*d.last, 5);  // the one before the empty current PDO 6
+  EXPECT_EQ(rec.*f.last, 5);  // the one before the empty current PDO 6
 
   // One register more: PDO 6 holds it and the rest of it is filler.
   rec.AppObjects[1].Length = 17;
   BuildPdoMapping(rec);
   EXPECT_EQ(Pdo(rec, 6).Mapping, (Texts{Ana(3, 26), Ana(3, 26), F, F, F, F, F, F}));
-  EXPECT_EQ(rec.*d.last, 6);
+  EXPECT_EQ(rec.*f.last, 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, PdoBuilderBothDirections, ::testing::Values(kRx, kTx),
