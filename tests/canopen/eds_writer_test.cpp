@@ -50,21 +50,29 @@ std::vector<std::string> Mapped(const testing::EdsIni& ini, const std::string& o
   return values;
 }
 
-TEST(EdsWriter, DeviceTypeAddsOneBitPerKindOfData) {
+// The device type adds one bit per kind of data; the optional objects are 13 standard ones, 64
+// per direction with data, then 1/3/1/3 per profile group.
+TEST(EdsWriter, DeviceTypeAndOptionalObjectsPerKindOfData) {
   struct Case {
     std::vector<AppObject> objects;
     const char* deviceType;
+    int count;
+    const char* lastEntry;
   };
   const Case cases[] = {
-      {{}, "0x191"},
-      {{{"1", 2, 1, 8}}, "0x10191"},
-      {{{"1", 0, 1, 8}}, "0x20191"},
-      {{{"1", 3, 1, 1}}, "0x40191"},
-      {{{"1", 1, 1, 1}}, "0x80191"},
-      {{{"1", 4, 1, 1}, {"1", 0, 1, 1}, {"1", 5, 1, 1}, {"1", 1, 1, 1}}, "0xF0191"},
+      {{}, "0x191", 13, "0x1200"},
+      {{{"1", 2, 1, 8}}, "0x10191", 13 + 64 + 1, "0x6000"},
+      {{{"1", 0, 1, 8}}, "0x20191", 13 + 64 + 3, "0x6207"},
+      {{{"1", 3, 1, 1}}, "0x40191", 13 + 64 + 1, "0x6401"},
+      {{{"1", 1, 1, 1}}, "0x80191", 13 + 64 + 3, "0x6444"},
+      {{{"1", 4, 1, 1}, {"1", 0, 1, 1}, {"1", 5, 1, 1}, {"1", 1, 1, 1}}, "0xF0191", 149, "0x6444"},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(Value(Ini(WithObjects(c.objects)), "1000", "DEFAULTVALUE"), c.deviceType);
+  for (const Case& c : cases) {
+    const testing::EdsIni ini = Ini(WithObjects(c.objects));
+    EXPECT_EQ(Value(ini, "1000", "DEFAULTVALUE"), c.deviceType);
+    EXPECT_EQ(Value(ini, "OPTIONALOBJECTS", "SUPPORTEDOBJECTS"), std::to_string(c.count));
+    EXPECT_EQ(Value(ini, "OPTIONALOBJECTS", std::to_string(c.count)), c.lastEntry);
+  }
 }
 
 TEST(EdsWriter, HeartbeatModeDropsNodeGuardingObjectsAndRenumbers) {
@@ -86,27 +94,6 @@ TEST(EdsWriter, HeartbeatModeDropsNodeGuardingObjectsAndRenumbers) {
   EXPECT_EQ(Value(heartbeat, "OPTIONALOBJECTS", "6"), "0x1012");
   EXPECT_EQ(heartbeat.values.count("100C") + heartbeat.values.count("100D"), 0u);
   EXPECT_EQ(Value(heartbeat, "1017", "DEFAULTVALUE"), "0x12C");
-}
-
-TEST(EdsWriter, OptionalObjectCountPerProfileGroup) {
-  // 13 standard objects, 64 per direction with data, then 1/3/1/3 per profile group.
-  struct Case {
-    AppObject object;
-    int count;
-    const char* lastEntry;
-  };
-  const Case cases[] = {{{"1", 2, 1, 8}, 13 + 64 + 1, "0x6000"},
-                        {{"1", 0, 1, 8}, 13 + 64 + 3, "0x6207"},
-                        {{"1", 3, 1, 2}, 13 + 64 + 1, "0x6401"},
-                        {{"1", 1, 1, 2}, 13 + 64 + 3, "0x6444"}};
-  for (const Case& c : cases) {
-    testing::EdsIni ini = Ini(WithObjects({c.object}));
-    EXPECT_EQ(Value(ini, "OPTIONALOBJECTS", "SUPPORTEDOBJECTS"), std::to_string(c.count));
-    EXPECT_EQ(Value(ini, "OPTIONALOBJECTS", std::to_string(c.count)), c.lastEntry);
-  }
-  testing::EdsIni all =
-      Ini(WithObjects({{"1", 2, 1, 8}, {"1", 0, 1, 8}, {"1", 3, 1, 2}, {"1", 1, 1, 2}}));
-  EXPECT_EQ(Value(all, "OPTIONALOBJECTS", "SUPPORTEDOBJECTS"), "149");
 }
 
 TEST(EdsWriter, DigitalPdosPastPdo0ContinueTheCounter) {
