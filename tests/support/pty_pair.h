@@ -2,11 +2,9 @@
 #pragma once
 
 #include <fcntl.h>
-#include <poll.h>
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <string>
 
 namespace q4410::testing {
@@ -22,7 +20,7 @@ class PtyPair {
     slave_ = ::open(device_.c_str(), O_RDWR | O_NOCTTY);
   }
   ~PtyPair() {
-    CloseMaster();
+    if (master_ >= 0) ::close(master_);
     if (slave_ >= 0) ::close(slave_);
   }
   PtyPair(const PtyPair&) = delete;
@@ -33,25 +31,6 @@ class PtyPair {
   int master() const { return master_; }
 
   void Send(const std::string& bytes) { (void)!::write(master_, bytes.data(), bytes.size()); }
-
-  // What the port wrote, collected until `count` bytes came or `timeout` passed.
-  std::string Receive(std::size_t count, std::chrono::milliseconds timeout) {
-    std::string got;
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (got.size() < count && std::chrono::steady_clock::now() < end) {
-      pollfd fd{master_, POLLIN, 0};
-      if (::poll(&fd, 1, 5) <= 0) continue;
-      char buffer[256];
-      const ssize_t n = ::read(master_, buffer, sizeof buffer);
-      if (n > 0) got.append(buffer, static_cast<std::size_t>(n));
-    }
-    return got;
-  }
-
-  void CloseMaster() {
-    if (master_ >= 0) ::close(master_);
-    master_ = -1;
-  }
 
  private:
   int master_ = -1;
