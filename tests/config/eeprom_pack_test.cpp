@@ -35,25 +35,6 @@ ParaDef DownloadRecord() {
   return rec;
 }
 
-TEST(Block0Pack, WordsOfADownload) {
-  const auto w = PackBlock0(DownloadRecord());
-  ASSERT_EQ(w.size(), 29u);
-  EXPECT_EQ(w[0], 0x01B4006Cu);
-  EXPECT_EQ(w[1], 0x00000010u);
-  EXPECT_EQ(w[2], 0x01050003u);
-  EXPECT_EQ(w[3], 0x07E80511u);
-  EXPECT_EQ(w[4], 0x0D2D1E02u);
-  EXPECT_EQ(w[5], 0x07080102u);
-  EXPECT_EQ(w[6], 0x03E8CE00u);  // 115200 8E2: 1 + 194 + 0 + 8 + 1 + 2 = 206
-  EXPECT_EQ(w[7], 0x0A020000u);
-  EXPECT_EQ(w[8], 0x00640010u);
-  EXPECT_EQ(w[9], 0xF7010000u);
-  EXPECT_EQ(w[10], 0x270F0037u);
-  for (int i = 11; i < 27; ++i) EXPECT_EQ(w[i], 0u) << i;
-  EXPECT_EQ(w[27], 0x00000037u);  // 110 bytes of analog output are 55 registers
-  EXPECT_EQ(w[28], 0x00020000u);
-}
-
 TEST(Block0Pack, UnchangedTableLeavesObjectAndCountWordsZero) {
   ParaDef rec = DownloadRecord();
   rec.RxPdoClosed = 1;

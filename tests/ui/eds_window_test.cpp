@@ -3,40 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <utility>
 #include <vector>
 
-#include "link/qt_serial_port.h"
-#include "tests/support/recording_message_boxes.h"
-#include "ui/canopen/copeds_f.h"
+#include "tests/ui/window_session.h"
 #include "ui/common/download_choices.h"
-#include "ui/common/file_dialogs.h"
 #include "ui/common/settings_store.h"
 
 namespace q4410 {
 namespace {
-
-// "Browse…" answered with `folder`.
-class FolderDialog : public ui::FileDialogs {
- public:
-  std::string OpenFileName(QWidget*, const std::string&, const std::string&,
-                           const std::string&) override {
-    return {};
-  }
-  std::string SaveFileName(QWidget*, const std::string&, const std::string&,
-                           const std::string&) override {
-    return {};
-  }
-  std::string ExistingFolder(QWidget*, const std::string&, const std::string&) override {
-    return folder;
-  }
-  std::string folder;
-};
 
 // One run of the program as far as the EDS window sees it.
 struct ProgramRun {
@@ -48,7 +26,7 @@ struct ProgramRun {
   QtSerialPort port;
   testing::RecordingMessageBoxes boxes;
   ui::MemorySettingsStore settings;
-  FolderDialog files;
+  testing::QueuedFileDialogs files;
   ui::Session session{rec, {port, ui::WindowConsoleEnv()}, boxes, {}, {}};
 };
 
@@ -72,7 +50,7 @@ TEST(EdsWindow, FolderAndVerificationStartFromTheirDefaultsAndAreRemembered) {
     // The tests' own folder is writable.
     EXPECT_EQ(ShownFolder(window), QCoreApplication::applicationDirPath().toStdString());
     EXPECT_TRUE(Verify(window)->isChecked());
-    first.files.folder = chosen.path().toStdString();
+    first.files.answers = {chosen.path().toStdString()};
     window.findChild<QPushButton*>("BrowseEdsFolder")->click();
     EXPECT_EQ(ShownFolder(window), chosen.path().toStdString());
     Verify(window)->click();

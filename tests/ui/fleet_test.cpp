@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <deque>
 #include <fstream>
 #include <sstream>
 
@@ -18,33 +17,10 @@
 #include "tests/support/pty_pair.h"
 #include "tests/support/simulated_module.h"
 #include "tests/ui/window_session.h"
-#include "ui/common/file_dialogs.h"
 #include "ui/common/settings_store.h"
 
 namespace q4410::testing {
 namespace {
-
-// File dialogs that answer with the paths a test queued, in order.
-class QueuedFileDialogs : public ui::FileDialogs {
- public:
-  std::string OpenFileName(QWidget*, const std::string&, const std::string&,
-                           const std::string&) override {
-    return Next();
-  }
-  std::string SaveFileName(QWidget*, const std::string&, const std::string&,
-                           const std::string&) override {
-    return Next();
-  }
-  std::deque<std::string> answers;
-
- private:
-  std::string Next() {
-    if (answers.empty()) return {};
-    std::string answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-};
 
 struct FleetWindow {
   FleetWindow(std::vector<std::string> ports) : s(std::move(ports)) {

@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QStringList>
+#include <deque>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "tests/support/recording_message_boxes.h"
 #include "ui/canopen/copeds_f.h"
 #include "ui/canopen/show_pdo.h"
+#include "ui/common/file_dialogs.h"
 #include "ui/common/session.h"
 #include "ui/main/main_f.h"
 #include "ui/objects/io_app_obj_set_modbus.h"
@@ -59,6 +61,31 @@ inline void Choose(QComboBox* list, int index) {
 inline void FlushUnloads() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// File dialogs that answer with the paths or folders a test queued, in order.
+class QueuedFileDialogs : public ui::FileDialogs {
+ public:
+  std::string OpenFileName(QWidget*, const std::string&, const std::string&,
+                           const std::string&) override {
+    return Next();
+  }
+  std::string SaveFileName(QWidget*, const std::string&, const std::string&,
+                           const std::string&) override {
+    return Next();
+  }
+  std::string ExistingFolder(QWidget*, const std::string&, const std::string&) override {
+    return Next();
+  }
+  std::deque<std::string> answers;
+
+ private:
+  std::string Next() {
+    if (answers.empty()) return {};
+    std::string answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+};
 
 struct WindowSession {
   explicit WindowSession(std::vector<std::string> ports = {})
