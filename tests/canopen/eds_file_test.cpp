@@ -2,9 +2,11 @@
 // every EDS reader relies on.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "canopen/eds_writer.h"
 #include "canopen/pdo_builder.h"
@@ -35,16 +37,19 @@ void ExpectSameText(const std::string& actual, const std::string& expected) {
   EXPECT_EQ(actual, expected) << "first difference at line " << line;
 }
 
-TEST(EdsFile, NoObjectsInNodeGuardingMode) {
+// A module as the connect leaves it: its node, CAN baud code, prompt and firmware.
+ParaDef Module(int node, int baud, const char* prompt, std::array<int, 5> firmware) {
   ParaDef rec;
-  rec.NodeId = 5;
-  rec.CanBaudCode = 3;
-  rec.ModulePrompt = "5160r>";
-  rec.FirmwareMajor = 1;
-  rec.FirmwareMinor = 5;
-  rec.FirmwareYear = 2006;
-  rec.FirmwareMonth = 12;
-  rec.FirmwareDay = 15;
+  rec.NodeId = node;
+  rec.CanBaudCode = baud;
+  rec.ModulePrompt = prompt;
+  std::tie(rec.FirmwareMajor, rec.FirmwareMinor, rec.FirmwareYear, rec.FirmwareMonth,
+           rec.FirmwareDay) = std::tuple_cat(firmware);
+  return rec;
+}
+
+TEST(EdsFile, NoObjectsInNodeGuardingMode) {
+  ParaDef rec = Module(5, 3, "5160r>", {1, 5, 2006, 12, 15});
   rec.GuardTime = 500;
   rec.LifeTimeFactor = 3;
   BuildPdoMapping(rec);
@@ -54,15 +59,7 @@ TEST(EdsFile, NoObjectsInNodeGuardingMode) {
 }
 
 TEST(EdsFile, ReceiveDigitalAndAnalogData) {
-  ParaDef rec;
-  rec.NodeId = 10;
-  rec.CanBaudCode = 7;
-  rec.ModulePrompt = "5160QT>";
-  rec.FirmwareMajor = 2;
-  rec.FirmwareMinor = 10;
-  rec.FirmwareYear = 2014;
-  rec.FirmwareMonth = 6;
-  rec.FirmwareDay = 3;
+  ParaDef rec = Module(10, 7, "5160QT>", {2, 10, 2014, 6, 3});
   rec.AppObjects[0] = {"1", 0, 1, 20};
   rec.AppObjects[1] = {"2", 1, 100, 2};
   rec.AppObjectCount = 2;
