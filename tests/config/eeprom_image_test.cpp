@@ -92,7 +92,6 @@ TEST(Block0Decode, HeaderWordsAtTheirLimits) {
   };
   const Case cases[] = {
       // Markers past the early stop: warned about, and the later words are stored.
-      {0, 0xFFFFFFFFu, true, &ParaDef::NodeId, 5},
       {0, kBlock0EarlyStopMax + 1, true, &ParaDef::NodeId, 5},
       {0, 0x01B4006Du, true, &ParaDef::NodeId, 5},
       {0, 0x01B5006Cu, true, &ParaDef::NodeId, 5},
@@ -133,7 +132,6 @@ TEST(Block0Decode, HeaderWordsAtTheirLimits) {
       // Time-out: clamped to what the field can hold; the low byte is ignored.
       {6, Word(32767, 0xAEFF), false, &ParaDef::ComTimeoutMs, 32767},
       {6, Word(32768, 0), true, &ParaDef::ComTimeoutMs, 32767},
-      {6, Word(65535, 0), true, &ParaDef::ComTimeoutMs, 32767},
       // At most ten objects.
       {4, Bytes(13, 45, 30, 10), false, &ParaDef::ModuleAppObjectCount, 10},
       {4, Bytes(13, 45, 30, 11), true, &ParaDef::ModuleAppObjectCount, 0},
