@@ -119,21 +119,12 @@ TEST(Fleet, ApplicationAndWindowPositionComeBackAndChangesAreRemembered) {
   ui::MemorySettingsStore store;
   store.SetValue(ui::kApplicationKey, "DeviceNet");
   store.SetValue(ui::kWindowPositionKey, "40,30");
-  ParaDef rec;
-  QtSerialPort port;
-  RecordingMessageBoxes boxes;
-  ui::Session session{
-      rec, {port, ui::WindowConsoleEnv()}, boxes, ".", {"/dev/q4410-a", "/dev/q4410-b"}};
-  session.settings = &store;
-  ui::WindowManager windows(session);
-  ui::Main_F* main = windows.LoadMain();
-  EXPECT_TRUE(main->findChild<QRadioButton*>("ApplicationSelect_1")->isChecked());
-  EXPECT_EQ(main->pos(), QPoint(40, 30));
-
-  windows.ShowMain();
-  main->findChild<QComboBox*>("ComPort")->setCurrentIndex(1);
-  main->findChild<QRadioButton*>("ApplicationSelect_0")->click();
-  main->move(60, 50);
+  WindowSession s({"/dev/q4410-a", "/dev/q4410-b"}, &store);
+  EXPECT_TRUE(s.Get<QRadioButton>("ApplicationSelect_1")->isChecked());
+  EXPECT_EQ(s.main->pos(), QPoint(40, 30));
+  s.Get<QComboBox>("ComPort")->setCurrentIndex(1);
+  s.Click("ApplicationSelect_0");
+  s.main->move(60, 50);
   EXPECT_EQ(store.Value(ui::kLastPortKey), "/dev/q4410-b");
   EXPECT_EQ(store.Value(ui::kApplicationKey), "CANopen");
   EXPECT_EQ(store.Value(ui::kWindowPositionKey), "60,50");

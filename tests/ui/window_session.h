@@ -88,13 +88,15 @@ class QueuedFileDialogs : public ui::FileDialogs {
 };
 
 struct WindowSession {
-  explicit WindowSession(std::vector<std::string> ports = {})
+  // `settings`: what earlier runs remembered; none when null.
+  explicit WindowSession(std::vector<std::string> ports = {}, ui::SettingsStore* settings = nullptr)
       : session{rec,
                 {port, ui::WindowConsoleEnv()},
                 boxes,
                 QDir::tempPath().toStdString(),
                 std::move(ports),
-                nullptr},
+                nullptr,
+                settings},
         windows(session) {
     main = windows.LoadMain();
     windows.ShowMain();
