@@ -2,6 +2,7 @@
 // errors, --opt=value, the port from Q4410_PORT, standard input as a file, the port finder.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -77,6 +78,18 @@ TEST(CommandLine, EdsWritesTheFileOfTheConfigurationOrSaysWhyNot) {
                    " could not be read: No such file or directory"),
       std::string::npos)
       << run.err;
+
+  // The values pass the checks of write, with its messages, before any EDS file is made.
+  for (auto [config, message] : {std::pair{R"({"NodeId": 0})", "Node ID is not supported!(1~127)"},
+                                 {R"({"CanBaudCode": 9})", "CanBaudCode 9 has no entry"},
+                                 {R"({"AppObjects": [{"DevAddr": 1, "Kind": -1, "Start": 1,
+                                      "Length": 8}]})",
+                                  "Kind -1 is not an object kind (0-5)"}}) {
+    run = RunCtl({"eds", "--config", "-", "--eds-dir", dir.path()}, 30000, config);
+    EXPECT_EQ(run.exitCode, 1) << config;
+    EXPECT_EQ(run.err.rfind(std::string("Error: ") + message, 0), 0u) << run.err;
+  }
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"COPn9.eds"});
 }
 
 TEST(CommandLine, ThePortFromTheEnvironmentAndPortsAsJson) {
