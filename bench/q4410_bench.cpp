@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
     link.env = downloadWatch.Env();
     const auto sent1 = port.sent, received1 = port.received;
     start = Clock::now();
-    // The download alone, as the specification's dialogue; its verification is timed apart.
+    // The download alone, as the module's own dialogue; its verification is timed apart.
     q4410::DownloadRequest request{simulator.DevicePath(), dir.string(), q4410::NowLocal()};
     request.verify = false;
     if (q4410::RunDownload(rec, link, request, observer).result != q4410::DownloadResult::Done)
