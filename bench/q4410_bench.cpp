@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/example_module.h"
 #include "canopen/download_procedure.h"
 #include "canopen/pdo_builder.h"
 #include "canopen/verify_procedure.h"
@@ -128,17 +129,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
   const auto dir = std::filesystem::temp_directory_path() / "q4410-bench";
-  std::filesystem::create_directories(dir);
-
-  q4410::sim::SimOptions options;
-  options.imagePath = (dir / "module.img").string();
-  q4410::sim::ExampleImage().Save(options.imagePath);
-  q4410::sim::PtySimulator simulator(options);
-  std::string error;
-  if (!simulator.Start(&error)) {
-    std::fprintf(stderr, "cannot start the simulator: %s\n", error.c_str());
-    return 1;
-  }
+  const auto module = q4410::bench::StartExampleModule(dir);
+  if (!module) return 1;
+  q4410::sim::PtySimulator& simulator = *module;
   std::printf("character pause %lld us, reply window %d ms\n",
               static_cast<long long>(q4410::kCharacterPause.count()), q4410::kConsoleTimeoutMs);
 

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/example_module.h"
 #include "link/connect_procedure.h"
 #include "link/qt_serial_port.h"
 #include "link/traced_port.h"
@@ -120,17 +121,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
   const auto dir = std::filesystem::temp_directory_path() / "q4410-trace-bench";
-  std::filesystem::create_directories(dir);
-
-  q4410::sim::SimOptions options;
-  options.imagePath = (dir / "module.img").string();
-  q4410::sim::ExampleImage().Save(options.imagePath);
-  q4410::sim::PtySimulator simulator(options);
-  std::string error;
-  if (!simulator.Start(&error)) {
-    std::fprintf(stderr, "cannot start the simulator: %s\n", error.c_str());
-    return 1;
-  }
+  const auto module = q4410::bench::StartExampleModule(dir);
+  if (!module) return 1;
+  q4410::sim::PtySimulator& simulator = *module;
 
   Quiet observer;
   NoBoxes boxes;
@@ -138,6 +131,7 @@ int main(int argc, char** argv) {
   modes[0].name = "plain";
   modes[1].name = "file";
   modes[2].name = "file+window";
+  std::string error;
   for (std::size_t m = 1; m < modes.size(); ++m) {
     const std::string path = (dir / (std::string("trace-") + modes[m].name + ".log")).string();
     modes[m].trace = q4410::OpenSerialTrace(path, error);
