@@ -1,0 +1,97 @@
+// A serial port on a virtual clock for the fuzz targets: the module side schedules bytes to
+// arrive at given times, time moves only when the console lets the event loop run or reads,
+// so no target sleeps and every run is reproducible.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "link/console_env.h"
+#include "link/serial_port.h"
+
+namespace q4410::fuzz {
+
+using std::chrono::microseconds;
+
+class VirtualPort : public SerialPort {
+ public:
+  // Called with every byte the program writes, at the time it writes it.
+  std::function<void(char)> onWrite = [](char) {};
+  // How long a read takes.
+  microseconds readCost{20};
+  // How many of the next BytesWaitingOut() calls still see bytes to send.
+  int stuckOutChecks = 0;
+
+  microseconds now{0};
+  long long pumps = 0;
+
+  ConsoleEnv Env() {
+    return {[this] { return now; },
+            [this] {
+              ++pumps;
+              now += microseconds(100);
+            }};
+  }
+
+  // Bytes that arrive at `at` (after the bytes already due then).
+  void Schedule(microseconds at, std::string_view bytes) {
+    if (!bytes.empty()) pending_.emplace(at, std::string(bytes));
+  }
+  // What has arrived so far, read or not, in order.
+  const std::string& Arrived() {
+    Deliver();
+    return arrived_;
+  }
+  bool AllDelivered() {
+    Deliver();
+    return pending_.empty();
+  }
+
+  OpenResult Open(const std::string&) override {
+    open_ = true;
+    return {};
+  }
+  void Close() override { open_ = false; }
+  bool IsOpen() const override { return open_; }
+  void ClearInput() override {
+    Deliver();
+    unread_.clear();
+  }
+  std::size_t BytesWaitingIn() override {
+    Deliver();
+    return unread_.size();
+  }
+  std::size_t BytesWaitingOut() override {
+    if (stuckOutChecks <= 0) return 0;
+    --stuckOutChecks;
+    return 1;
+  }
+  void Write(std::string_view bytes) override {
+    for (char c : bytes) onWrite(c);
+  }
+  std::string ReadAll() override {
+    Deliver();
+    now += readCost;
+    return std::exchange(unread_, {});
+  }
+
+ private:
+  void Deliver() {
+    while (!pending_.empty() && pending_.begin()->first <= now) {
+      arrived_ += pending_.begin()->second;
+      unread_ += pending_.begin()->second;
+      pending_.erase(pending_.begin());
+    }
+  }
+  bool open_ = true;
+  std::multimap<microseconds, std::string> pending_;
+  std::string arrived_;
+  std::string unread_;
+};
+
+}  // namespace q4410::fuzz
