@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "sim/module_console.h"
 
@@ -21,12 +23,21 @@ void Check(bool condition, const char* what) {
   }
 }
 
-// The words that differ, as (block, offset).
-std::vector<std::pair<int, int>> Changed(const EepromStore& a, const EepromStore& b) {
-  std::vector<std::pair<int, int>> changed;
+std::vector<uint32_t> Words(const EepromStore& store) {
+  std::vector<uint32_t> words;
   for (int block = 0; block < q4410::sim::kBlockCount; ++block)
     for (int offset = 0; offset < q4410::sim::kBlockBytes; offset += 4)
-      if (a.Word(block, offset) != b.Word(block, offset)) changed.emplace_back(block, offset);
+      words.push_back(store.Word(block, offset));
+  return words;
+}
+
+// The words that differ, as (block, offset).
+std::vector<std::pair<int, int>> Changed(const std::vector<uint32_t>& a,
+                                         const std::vector<uint32_t>& b) {
+  std::vector<std::pair<int, int>> changed;
+  constexpr int kWordsPerBlock = q4410::sim::kBlockBytes / 4;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) changed.emplace_back(i / kWordsPerBlock, 4 * (i % kWordsPerBlock));
   return changed;
 }
 
@@ -45,19 +56,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string typed = in.ConsumeRemainingBytesAsString();
   std::string lastPrompt;  // the value prompt shown last, "Long(A)=V-->"
+  // The store is compared around each carriage return; between them nothing may change.
+  std::vector<uint32_t> words = Words(store);
   for (char c : typed) {
-    const EepromStore before = store;
+    if (c == '\r')
+      Check(Changed(words, Words(store)).empty(), "a word changed without a carriage return");
     const ModuleConsole::Level level = console.level();
     const int block = console.block();
     const std::string out = console.Type(std::string(1, c));
     Check(out.size() <= 200, "a byte answered with more than a line and a prompt");
-    const auto changed = Changed(before, store);
-    if (!changed.empty()) {
-      Check(c == '\r' && level == ModuleConsole::Level::Edit && changed.size() == 1,
+    if (c == '\r') {
+      std::vector<uint32_t> after = Words(store);
+      const auto changed = Changed(words, after);
+      Check(changed.size() <= 1 && (changed.empty() || level == ModuleConsole::Level::Edit),
             "a word changed other than by a completed value entry");
-      Check(changed[0].first == block &&
-                lastPrompt.starts_with("Long(" + std::to_string(changed[0].second) + ")="),
-            "a word changed that the value prompt did not show");
+      if (!changed.empty())
+        Check(changed[0].first == block &&
+                  lastPrompt.starts_with("Long(" + std::to_string(changed[0].second) + ")="),
+              "a word changed that the value prompt did not show");
+      words = std::move(after);
     }
     const size_t marker = out.rfind("-->");
     if (marker != std::string::npos) {
@@ -66,5 +83,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       lastPrompt = out.substr(start, marker + 3 - start);
     }
   }
+  Check(Changed(words, Words(store)).empty(), "a word changed without a carriage return");
   return 0;
 }
