@@ -113,9 +113,12 @@ class Line {
   }
 
  private:
-  // What arrived since the line began, up to its last value marker, and what came after it.
+  // What the program could have seen since the line began, up to its last value marker, and what
+  // came after it.
   bool ValuePrompt(std::string& shown, std::string& after) {
-    const std::string arrived = port_.Arrived().substr(lineStart_);
+    const std::string& all = port_.Arrived();
+    const std::string arrived =
+        all.substr(lineStart_, std::max(port_.Seen(), lineStart_) - lineStart_);
     const size_t marker = arrived.rfind("-->");
     if (marker == std::string::npos) return false;
     const size_t equals = arrived.rfind(")=", marker);

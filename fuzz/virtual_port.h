@@ -47,6 +47,9 @@ class VirtualPort : public SerialPort {
     Deliver();
     return arrived_;
   }
+  // How much of Arrived() the program could have seen: what had arrived when it last asked
+  // for or read its input.
+  std::size_t Seen() const { return seen_; }
   bool AllDelivered() {
     Deliver();
     return pending_.empty();
@@ -64,6 +67,7 @@ class VirtualPort : public SerialPort {
   }
   std::size_t BytesWaitingIn() override {
     Deliver();
+    seen_ = arrived_.size();
     return unread_.size();
   }
   std::size_t BytesWaitingOut() override {
@@ -76,6 +80,7 @@ class VirtualPort : public SerialPort {
   }
   std::string ReadAll() override {
     Deliver();
+    seen_ = arrived_.size();
     now += readCost;
     return std::exchange(unread_, {});
   }
@@ -92,6 +97,7 @@ class VirtualPort : public SerialPort {
   std::multimap<microseconds, std::string> pending_;
   std::string arrived_;
   std::string unread_;
+  std::size_t seen_ = 0;
 };
 
 }  // namespace q4410::fuzz
