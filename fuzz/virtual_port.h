@@ -3,6 +3,7 @@
 // so no target sleeps and every run is reproducible.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -38,9 +39,12 @@ class VirtualPort : public SerialPort {
             }};
   }
 
-  // Bytes that arrive at `at` (after the bytes already due then).
+  // Bytes that arrive at `at`, or after the bytes scheduled before them: the line keeps the
+  // order in which the module sends.
   void Schedule(microseconds at, std::string_view bytes) {
-    if (!bytes.empty()) pending_.emplace(at, std::string(bytes));
+    if (bytes.empty()) return;
+    last_ = std::max(at, last_);
+    pending_.emplace(last_, std::string(bytes));
   }
   // What has arrived so far, read or not, in order.
   const std::string& Arrived() {
@@ -98,6 +102,7 @@ class VirtualPort : public SerialPort {
   std::string arrived_;
   std::string unread_;
   std::size_t seen_ = 0;
+  microseconds last_{0};
 };
 
 }  // namespace q4410::fuzz
