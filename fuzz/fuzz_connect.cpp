@@ -124,7 +124,9 @@ class Line {
     const size_t equals = arrived.rfind(")=", marker);
     if (equals == std::string::npos) return false;
     shown = arrived.substr(equals + 2, marker - equals - 2);
+    // Blanks are nothing said: the console drops them at the ends of what it receives.
     after = arrived.substr(marker + 3);
+    std::erase(after, ' ');
     return true;
   }
 
