@@ -52,7 +52,9 @@ ApplyResult ApplyCan(ParaDef& rec, const ConfigFile& file) {
 }
 
 ApplyResult ApplyCom(ParaDef& rec, const ConfigFile& file) {
-  if (!AnyOf(file, {"ComBaudCode", "ComDataBits", "ComParity", "ComStopBits", "ComTimeoutMs"}))
+  // A check byte alone is not taken as it stands: "Set" makes it from the COM fields.
+  if (!AnyOf(file, {"ComBaudCode", "ComDataBits", "ComParity", "ComStopBits", "ComTimeoutMs",
+                    "ComChecksum"}))
     return {};
   const long long baud = Value(file, "ComBaudCode", rec.ComBaudCode);
   const long long dataBits = Value(file, "ComDataBits", rec.ComDataBits) - 8;

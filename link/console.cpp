@@ -95,8 +95,18 @@ bool Console::SendLine(std::string_view command) {
   const bool promptWasLast = std::exchange(afterPrompt_, {}).empty();
   if (!atValuePrompt && port_.BytesWaitingIn() > 0) received_ += port_.ReadAll().size();
   for (std::size_t typed = 0;; ++typed) {
-    const std::size_t waiting = port_.BytesWaitingIn();
-    if (atValuePrompt && (!promptWasLast || waiting > typed)) {
+    std::size_t waiting = port_.BytesWaitingIn();
+    const bool lineEnd = typed == command.size();
+    bool onlyEcho = waiting <= typed;
+    if (atValuePrompt && lineEnd && onlyEcho && waiting > 0) {
+      // Before the carriage return that stores the value: what came while it was typed must
+      // be its echo, not a few bytes of the console going on (a line that holds the echo back).
+      const std::string echo = port_.ReadAll();
+      received_ += echo.size();
+      onlyEcho = command.starts_with(echo);
+      waiting = 0;
+    }
+    if (atValuePrompt && (!promptWasLast || !onlyEcho)) {
       // The console has gone on: what was typed is erased and the edit ended, so that the
       // word it shows now is left as it is.
       const FailurePlace place = failure_;
@@ -106,7 +116,6 @@ bool Console::SendLine(std::string_view command) {
       tail_ = arrived;
       return Fail("the console went on before the value was typed; it was not stored");
     }
-    const bool lineEnd = typed == command.size();
     port_.Write(lineEnd ? std::string_view("\r") : command.substr(typed, 1));
     ++sent_;
     if (lineEnd) {

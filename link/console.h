@@ -52,9 +52,10 @@ class Console {
   // A line typed at a value prompt (the last exchange ended at one) other than "." is a value
   // the console stores into the word it shows. So it is typed only while that prompt is the
   // last thing the console said: nothing after its marker, nothing waiting before the first
-  // character, and never more arriving while the line is typed than the echo of the characters
-  // typed so far. Otherwise the characters typed are erased, the edit is ended with "." and the
-  // exchange fails, so that no word is written but the one whose prompt was read.
+  // character, never more arriving while the line is typed than the echo of the characters
+  // typed so far, and, read before the carriage return, nothing but that echo. Otherwise the
+  // characters typed are erased, the edit is ended with "." and the exchange fails, so that no word
+  // is written but the one whose prompt was read.
   bool ReadConsoleValue(std::string_view command, std::string_view key,
                         std::optional<uint32_t>& word);
 

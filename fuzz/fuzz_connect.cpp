@@ -1,0 +1,263 @@
+// A whole connect against a simulated module holding an arbitrary EEPROM image, over a line
+// that cuts replies into pieces, delays them, repeats prompts, adds stray bytes and carriage
+// returns, swallows or truncates replies, with or without an echo.
+//
+// The line never invents a value: stray bytes carry no digits, signs or ">" (a garbled value
+// cannot be told from a real one). Checked, whatever happens:
+//  - a read changes no word of the module;
+//  - a value is typed only at a value prompt that is the last thing the console said (nothing
+//    after its marker but the echo of what was typed), and it is the value that prompt showed;
+//  - a connect that succeeds holds exactly the words the module stores.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "canopen/pdo_builder.h"
+#include "config/eeprom_image.h"
+#include "config/numbers.h"
+#include "link/connect_procedure.h"
+#include "sim/module_console.h"
+#include "virtual_port.h"
+
+namespace {
+
+using q4410::fuzz::microseconds;
+using q4410::sim::ModuleConsole;
+
+void Check(bool condition, const char* what) {
+  if (!condition) {
+    fprintf(stderr, "fuzz_connect: %s\n", what);
+    abort();
+  }
+}
+
+class QuietObserver : public q4410::ConnectObserver {
+ public:
+  void ShowMessage(const std::string&, const std::string&) override {}
+  void SetStatus(const std::string&) override {}
+};
+
+// A configured module: one "Read AI" object of four registers, node 5.
+q4410::sim::EepromStore ConfiguredStore() {
+  q4410::ParaDef rec;
+  rec.NodeId = 5;
+  rec.Block2Length = 16;
+  rec.AppObjects[0] = {"1", 3, 1, 4};
+  rec.AppObjectCount = 1;
+  q4410::BuildPdoMapping(rec);
+  q4410::sim::EepromStore store;
+  const std::vector<uint32_t> block0 = q4410::PackBlock0(rec);
+  for (size_t i = 0; i < block0.size(); ++i)
+    store.SetWord(0, q4410::kBlock0FirstOffset + 4 * static_cast<int>(i), block0[i]);
+  const std::vector<uint32_t> block2 = q4410::PackBlock2(rec);
+  for (size_t i = 0; i < block2.size(); ++i) store.SetWord(2, 4 * static_cast<int>(i), block2[i]);
+  return store;
+}
+
+// Stray bytes: anything but what could make up or change a value.
+std::string Stray(std::string bytes) {
+  for (char& c : bytes)
+    if ((c >= '0' && c <= '9') || c == '-' || c == '>') c = 'x';
+  return bytes;
+}
+
+std::string Visible(const std::string& bytes) {
+  std::string out;
+  for (char c : bytes) {
+    if (c == '\r')
+      out += "\\r";
+    else if (c == '\n')
+      out += "\\n";
+    else if (c == '\b')
+      out += "\\b";
+    else if (c < 0x20 || c > 0x7E)
+      out += '?';
+    else
+      out += c;
+  }
+  return out;
+}
+
+// The module behind the line, and the checks on what the program types.
+class Line {
+ public:
+  Line(FuzzedDataProvider& in, q4410::fuzz::VirtualPort& port, ModuleConsole& module)
+      : in_(in), port_(port), module_(module) {
+    echoDelay_ = microseconds(in.ConsumeIntegralInRange(0, 200));
+  }
+
+  void Typed(char c) {
+    if (trace_) {
+      const std::string& arrived = port_.Arrived();
+      fprintf(stderr, "%8lld us  said %s\n%8lld us  typed %s (level %d)\n",
+              static_cast<long long>(port_.now.count()), Visible(arrived.substr(shown_)).c_str(),
+              static_cast<long long>(port_.now.count()), Visible(std::string(1, c)).c_str(),
+              static_cast<int>(module_.level()));
+      shown_ = arrived.size();
+    }
+    if (module_.level() == ModuleConsole::Level::Edit) CheckValueCharacter(c);
+    if (c != '\r') {
+      line_ += c;
+      port_.Schedule(port_.now + echoDelay_, module_.Type(std::string(1, c)));
+      return;
+    }
+    CheckValueLine();
+    line_.clear();
+    lineStart_ = port_.Arrived().size();
+    Answer(module_.Type("\r"));
+  }
+
+ private:
+  // What the program could have seen since the line began, up to its last value marker, and what
+  // came after it.
+  bool ValuePrompt(std::string& shown, std::string& after) {
+    const std::string& all = port_.Arrived();
+    const std::string arrived =
+        all.substr(lineStart_, std::max(port_.Seen(), lineStart_) - lineStart_);
+    const size_t marker = arrived.rfind("-->");
+    if (marker == std::string::npos) return false;
+    const size_t equals = arrived.rfind(")=", marker);
+    if (equals == std::string::npos) return false;
+    shown = arrived.substr(equals + 2, marker - equals - 2);
+    // Blanks are nothing said: the console drops them at the ends of what it receives.
+    after = arrived.substr(marker + 3);
+    std::erase(after, ' ');
+    return true;
+  }
+
+  // Whether the value prompt was the last thing said when `c` was typed at it.
+  void CheckValueCharacter(char c) {
+    if (c == '\b' || c == '.' || c == '\r') return;
+    std::string shown, after;
+    if (!ValuePrompt(shown, after) || !line_.starts_with(after)) {
+      if (trace_)
+        fprintf(stderr, "not the last thing said: after the prompt came %s\n",
+                Visible(after).c_str());
+      promptWasLast_ = false;
+    }
+  }
+
+  // A line the module takes as a value: it is the value shown, typed while its prompt was the
+  // last thing said.
+  void CheckValueLine() {
+    const bool wasLast = std::exchange(promptWasLast_, true);
+    if (module_.level() != ModuleConsole::Level::Edit) return;
+    std::string typed;
+    for (char c : line_) {
+      if (c == '\b') {
+        if (!typed.empty()) typed.pop_back();
+      } else {
+        typed += c;
+      }
+    }
+    typed = q4410::Trim(typed);
+    if (typed.empty() || typed.find_first_not_of("+-0123456789") != std::string::npos) return;
+    Check(wasLast, "a value typed at a prompt that was not the last thing said");
+    std::string shown, after;
+    Check(ValuePrompt(shown, after) && typed == q4410::Trim(shown),
+          "a value typed that the prompt did not show");
+  }
+
+  // The reply of the module to a line, as the line delivers it.
+  void Answer(std::string reply) {
+    std::string late;
+    microseconds lateDelay{0};
+    switch (in_.ConsumeIntegralInRange(0, 12)) {
+      case 1:  // a stray carriage return reaches the module right after the line
+        reply += module_.Type("\r");
+        break;
+      case 2:  // the prompt repeated, at once or late
+        late = reply.substr(reply.rfind('\n') == std::string::npos ? 0 : reply.rfind('\n') + 1);
+        lateDelay = microseconds(in_.ConsumeIntegralInRange(0, 8000));
+        break;
+      case 3:  // stray bytes before the reply
+        reply = Stray(in_.ConsumeRandomLengthString(24)) + reply;
+        break;
+      case 4:  // stray bytes after the reply, at once or late
+        late = Stray(in_.ConsumeRandomLengthString(24));
+        lateDelay = microseconds(in_.ConsumeIntegralInRange(0, 8000));
+        break;
+      case 5:  // the reply is lost
+        reply.clear();
+        break;
+      case 6:  // the reply is cut short
+        reply.resize(in_.ConsumeIntegralInRange<size_t>(0, reply.size()));
+        break;
+      default:  // as it is
+        break;
+    }
+    // The reply in pieces, the first after the module's latency.
+    auto at = port_.now + microseconds(in_.ConsumeIntegralInRange(0, 400));
+    while (!reply.empty()) {
+      const size_t piece = in_.ConsumeIntegralInRange<size_t>(1, reply.size());
+      port_.Schedule(at, reply.substr(0, piece));
+      reply.erase(0, piece);
+      at += microseconds(in_.ConsumeIntegralInRange(0, 300));
+    }
+    port_.Schedule(at + lateDelay, late);
+  }
+
+  FuzzedDataProvider& in_;
+  q4410::fuzz::VirtualPort& port_;
+  ModuleConsole& module_;
+  microseconds echoDelay_{0};
+  std::string line_;
+  size_t lineStart_ = 0;
+  bool promptWasLast_ = true;
+  // FUZZ_TRACE=1: what was said and typed, on stderr (to read a failing input).
+  bool trace_ = getenv("FUZZ_TRACE") != nullptr;
+  size_t shown_ = 0;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  FuzzedDataProvider in(data, size);
+  q4410::sim::EepromStore store = in.ConsumeBool() ? ConfiguredStore() : q4410::sim::EepromStore();
+  const int changes = in.ConsumeIntegralInRange(0, 8);
+  for (int i = 0; i < changes; ++i) {
+    const int block = in.ConsumeIntegralInRange(0, 2);
+    const int offset = 4 * in.ConsumeIntegralInRange(0, 63);
+    store.SetWord(block, offset, in.ConsumeIntegral<uint32_t>());
+  }
+  const q4410::sim::EepromStore before = store;
+
+  q4410::sim::SimOptions options;
+  options.controller = in.ConsumeBool() ? "5160QT" : "5160r";
+  options.echo = in.ConsumeBool();
+  options.garbleValues = in.ConsumeIntegralInRange(0, 15) == 0;
+  ModuleConsole module(store, options);
+  // Where the previous dialogue left the console.
+  module.Type(in.PickValueInArray({"", "use eeprom\r", "use eeprom\rel 40\r"}));
+
+  q4410::fuzz::VirtualPort port;
+  port.readCost = microseconds(in.ConsumeIntegralInRange(0, 100));
+  Line line(in, port, module);
+  port.onWrite = [&line](char c) { line.Typed(c); };
+
+  q4410::ParaDef rec;
+  q4410::Link link{port, port.Env()};
+  QuietObserver observer;
+  const auto selected =
+      in.ConsumeBool() ? q4410::AppSelection::CANopen : q4410::AppSelection::DeviceNet;
+  const q4410::ConnectResult result = q4410::RunConnect(rec, link, {"fuzz", selected}, observer);
+
+  for (int block = 0; block < q4410::sim::kBlockCount; ++block)
+    for (int offset = 0; offset < q4410::sim::kBlockBytes; offset += 4)
+      Check(store.Word(block, offset) == before.Word(block, offset), "a read changed a word");
+
+  if (result == q4410::ConnectResult::Connected) {
+    for (int i = 0; i < q4410::kBlock0WordCount; ++i)
+      Check(rec.Block0Image[i] == store.Word(0, q4410::kBlock0FirstOffset + 4 * i),
+            "a connect read a word the module does not hold");
+    if (selected == q4410::AppSelection::CANopen)
+      for (int i = 0; i + 1 < q4410::kBlock2WordCount; ++i)
+        Check(rec.Block2Image[i] == store.Word(2, 4 * i), "a block 2 word read wrong");
+  }
+  return 0;
+}
