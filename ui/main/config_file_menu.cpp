@@ -68,9 +68,9 @@ ConfigFileMenu::ConfigFileMenu(QWidget* window, Session& session, QMenu* menu, Q
     void (ConfigFileMenu::*action)();
   };
   for (const Item& item :
-       {Item{"OpenConfiguration", "Open configuration…", &ConfigFileMenu::OpenConfiguration},
-        Item{"SaveConfiguration", "Save configuration…", &ConfigFileMenu::SaveConfiguration},
-        Item{"SaveEdsFile", "Save EDS file…", &ConfigFileMenu::SaveEdsFile}}) {
+       {Item{"OpenConfiguration", "&Open configuration…", &ConfigFileMenu::OpenConfiguration},
+        Item{"SaveConfiguration", "&Save configuration…", &ConfigFileMenu::SaveConfiguration},
+        Item{"SaveEdsFile", "Save &EDS file…", &ConfigFileMenu::SaveEdsFile}}) {
     auto* action = new QAction(item.caption, menu);
     action->setObjectName(item.name);
     connect(action, &QAction::triggered, this, item.action);
