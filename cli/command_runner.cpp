@@ -132,8 +132,8 @@ QCommandLineOption PortOption(const QString& description) {
 QCommandLineOption TraceOption() {
   return QCommandLineOption(
       "trace",
-      "Record every byte sent to and received from the port, with its time in ms and its\n"
-      "direction (>> sent, << received), control characters as \\r, \\n, \\x1b, into FILE\n"
+      "Record every byte sent to and received from the port, with its time in ms and its "
+      "direction (>> sent, << received), control characters as \\r, \\n, \\x1b, into FILE "
       "(\"-\": standard error).",
       "FILE");
 }
