@@ -84,7 +84,7 @@ Command WriteCommand() {
                           "directory).",
                           "DIR"),
        QCommandLineOption("no-verify", "Do not read the words written back (the verification)."),
-        TraceOption()},
+       TraceOption()},
       {},
       Run};
 }

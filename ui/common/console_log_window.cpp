@@ -70,7 +70,9 @@ ConsoleLogWindow::ConsoleLogWindow(SerialTrace& trace, MessageBoxes& boxes, QWid
   trace_.SetListener([this](const std::string& line) { Append(line); });
 }
 
-ConsoleLogWindow::~ConsoleLogWindow() { trace_.SetListener({}); }
+ConsoleLogWindow::~ConsoleLogWindow() {
+  trace_.SetListener({});
+}
 
 void ConsoleLogWindow::Append(const std::string& line) {
   pending_.append(QString::fromStdString(line));
