@@ -39,4 +39,11 @@ void CliObserver::EndProgress() {
   shown_ = false;
 }
 
+void ShowRefusal(DialogueObserver& observer, const ApplyResult& applied,
+                 const std::string& verdict) {
+  for (const TableMessage& message : applied.messages)
+    observer.ShowMessage(message.text, message.title);
+  observer.ShowMessage(verdict, "Error");
+}
+
 }  // namespace q4410::cli

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "config_file/apply_config.h"
 #include "link/connect_procedure.h"
 
 namespace q4410::cli {
@@ -35,5 +36,10 @@ class CliObserver : public ConnectObserver {
   bool shown_ = false;
   std::string stage_ = "working";
 };
+
+// A configuration file refused by the windows' rules: their messages, then `verdict`, which
+// names the file and the key.
+void ShowRefusal(DialogueObserver& observer, const ApplyResult& applied,
+                 const std::string& verdict);
 
 }  // namespace q4410::cli

@@ -14,16 +14,14 @@ namespace q4410::cli {
 
 namespace {
 
-// A failure is shown as the windows show it: one "TITLE: TEXT" line.
-void Fail(const std::string& text) {
-  std::cerr << "Error: " << text << std::endl;
-}
-
 int Run(const Invocation& in) {
   if (!in.IsSet("config")) return in.UsageError("--config FILE is required");
   const std::string configPath = in.Value("config");
   const std::string edsDir = in.IsSet("eds-dir") ? in.Value("eds-dir") : ".";
 
+  // A failure is shown as the windows show it: one "TITLE: TEXT" line.
+  CliObserver observer;
+  const auto Fail = [&observer](const std::string& text) { observer.ShowMessage(text, "Error"); };
   std::string text;
   std::string error;
   if (!ReadWholeFile(configPath, text, error)) {
@@ -39,10 +37,8 @@ int Run(const Invocation& in) {
   // The values pass the checks of `write` and the windows, with their messages.
   const ApplyResult applied = ApplyConfigFile(rec, file);
   if (!applied.ok) {
-    CliObserver observer;
-    for (const TableMessage& message : applied.messages)
-      observer.ShowMessage(message.text, message.title);
-    Fail("The configuration file " + configPath + " is refused at \"" + applied.key + "\"");
+    ShowRefusal(observer, applied,
+                "The configuration file " + configPath + " is refused at \"" + applied.key + "\"");
     return 1;
   }
   // The file describes what a download of its objects would leave in the module: the

@@ -45,11 +45,9 @@ int Run(const Invocation& in) {
   TakeStoredErrorControl(rec);  // what the file leaves out stays as the module holds it
   const ApplyResult applied = ApplyConfigFile(rec, file);
   if (!applied.ok) {  // nothing has been written
-    for (const TableMessage& message : applied.messages)
-      observer.ShowMessage(message.text, message.title);
-    observer.ShowMessage("The configuration file " + configPath + " is refused at \"" +
-                             applied.key + "\"; nothing was written",
-                         "Error");
+    ShowRefusal(observer, applied,
+                "The configuration file " + configPath + " is refused at \"" + applied.key +
+                    "\"; nothing was written");
     return 1;
   }
 
