@@ -94,16 +94,10 @@ int ReadModule(ParaDef& rec, ConnectDialogue& dialogue, AppSelection selected,
   dialogue.MustSend("exit", ">");
 
   const std::string prompt = Trim(dialogue.Reply());
-  int controllerKind = 0;
-  if (prompt.find("5160r") != std::string::npos) {
-    rec.ModulePrompt = "5160r>";
-    controllerKind = 0;
-  } else if (prompt.find("5160QT") != std::string::npos) {
-    rec.ModulePrompt = "5160QT>";
-    controllerKind = 1;
-  } else {
-    throw NotController{prompt};
-  }
+  const std::string controller = ControllerNamedIn(prompt);
+  if (controller.empty()) throw NotController{prompt};
+  rec.ModulePrompt = controller + ">";
+  const int controllerKind = controller == "5160r" ? 0 : 1;
 
   // Firmware words at offsets 0, 4 and 8 of block 0 (the third is not used).
   dialogue.MustSend("use eeprom", "[EEPROM:]");

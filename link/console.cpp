@@ -208,4 +208,10 @@ std::optional<uint32_t> FromConsoleValue(std::string_view text) {
   return static_cast<uint32_t>(negative ? -magnitude : magnitude);
 }
 
+std::string ControllerNamedIn(std::string_view reply) {
+  for (std::string_view name : {"5160r", "5160QT"})
+    if (reply.find(name) != std::string_view::npos) return std::string(name);
+  return {};
+}
+
 }  // namespace q4410

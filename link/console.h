@@ -98,4 +98,8 @@ std::string ToConsoleText(uint32_t word);
 // gives 4294967295. Nothing when the text is not a plain signed 32-bit decimal number.
 std::optional<uint32_t> FromConsoleValue(std::string_view text);
 
+// The controller a console reply names: "5160r" or "5160QT" (looked for in that order), empty
+// for neither.
+std::string ControllerNamedIn(std::string_view reply);
+
 }  // namespace q4410

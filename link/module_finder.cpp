@@ -4,17 +4,6 @@
 
 namespace q4410 {
 
-namespace {
-
-// The controller a console reply names, empty for none.
-std::string ControllerIn(const std::string& reply) {
-  if (reply.find("5160r") != std::string::npos) return "5160r";
-  if (reply.find("5160QT") != std::string::npos) return "5160QT";
-  return {};
-}
-
-}  // namespace
-
 ProbeResult ProbePort(SerialPort& serial, const std::string& port, const ConsoleEnv& env) {
   ProbeResult result;
   result.port = port;
@@ -28,14 +17,14 @@ ProbeResult ProbePort(SerialPort& serial, const std::string& port, const Console
   Console console(serial, env);
   // At command level an empty line brings the prompt back at once.
   for (int i = 0; i < 2 && result.controller.empty(); ++i) {
-    if (console.SendCommand("", ">")) result.controller = ControllerIn(console.Reply());
+    if (console.SendCommand("", ">")) result.controller = ControllerNamedIn(console.Reply());
   }
   // Something answered without a prompt: perhaps the console is inside its EEPROM tool or a
   // word edit, which these lines leave without changing a word.
   if (result.controller.empty() && console.CharactersReceived() > 0) {
     console.SendCommand("/q", ">");
     console.SendCommand(".", "[EEPROM:]");
-    if (console.SendCommand("exit", ">")) result.controller = ControllerIn(console.Reply());
+    if (console.SendCommand("exit", ">")) result.controller = ControllerNamedIn(console.Reply());
   }
   serial.Close();
   if (!result.controller.empty())
