@@ -116,14 +116,17 @@ TEST_F(ConsoleTest, ReadConsoleValueTakesTheTextBetweenKeyAndMarker) {
 }
 
 // A console that goes on by itself after a value prompt (a stray line end, a repeated
-// prompt): no value is typed once it has, what was typed is erased and the edit ended.
+// prompt, a few bytes on a line without echo): no value is typed once it has, what was typed
+// is erased and the edit ended.
 TEST_F(ConsoleTest, NothingIsTypedAtAValuePromptOnceTheConsoleWentOn) {
-  for (std::chrono::microseconds late : {0us, 1000us}) {
+  const std::pair<std::chrono::microseconds, std::string> cases[] = {
+      {0us, "\r\nLong(48)=7-->"}, {1000us, "\r\nLong(48)=7-->"}, {1000us, "ab"}};
+  for (const auto& [late, more] : cases) {
     SCOPED_TRACE(late.count());
     port.lines.clear();
-    port.answer = [late](const std::string& line) {
-      if (line != "el 44") return Chunks{{0us, line + "\r\n"}, {1ms, "[EEPROM:]"}};
-      return Chunks{{2ms, "Long(44)=28573804-->"}, {2ms + late, "\r\nLong(48)=7-->"}};
+    port.answer = [late, more](const std::string& line) {
+      if (line != "el 44") return Chunks{{1ms, "[EEPROM:]"}};
+      return Chunks{{2ms, "Long(44)=28573804-->"}, {2ms + late, more}};
     };
     std::optional<uint32_t> value;
     ASSERT_TRUE(console.ReadConsoleValue("el 44", "Long(44)=", value));
