@@ -1,11 +1,12 @@
 // The EDS writer with arbitrary records: any texts (bytes that are no UTF-8 included), node
 // IDs, baud codes, firmware and clock fields, error-control values, flags and up to ten
-// objects of any kind code, start and length. The file must stay well-formed (eds_check.h).
+// objects of any kind code, start and length. The file must stay well-formed
+// (tests/canopen/eds_check.h).
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "canopen/eds_writer.h"
 #include "canopen/pdo_builder.h"
-#include "eds_check.h"
+#include "check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);

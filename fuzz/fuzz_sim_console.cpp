@@ -3,25 +3,18 @@
 // completes a value entry, and then only the word the last value prompt showed.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "check.h"
 #include "sim/module_console.h"
 
 namespace {
 
+using q4410::fuzz::Check;
 using q4410::sim::EepromStore;
 using q4410::sim::ModuleConsole;
-
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    fprintf(stderr, "fuzz_sim_console: %s\n", what);
-    abort();
-  }
-}
 
 std::vector<uint32_t> Words(const EepromStore& store) {
   std::vector<uint32_t> words;
