@@ -108,31 +108,21 @@ class Line {
   // The reply of the module to a line, as the line delivers it.
   void Answer(std::string reply) {
     std::string late;
-    microseconds lateDelay{0};
-    switch (in_.ConsumeIntegralInRange(0, 12)) {
-      case 1:  // a stray carriage return reaches the module right after the line
-        reply += module_.Type("\r");
-        break;
-      case 2:  // the prompt repeated, at once or late
-        late = reply.substr(reply.rfind('\n') == std::string::npos ? 0 : reply.rfind('\n') + 1);
-        lateDelay = microseconds(in_.ConsumeIntegralInRange(0, 8000));
-        break;
-      case 3:  // stray bytes before the reply
-        reply = Stray(in_.ConsumeRandomLengthString(24)) + reply;
-        break;
-      case 4:  // stray bytes after the reply, at once or late
-        late = Stray(in_.ConsumeRandomLengthString(24));
-        lateDelay = microseconds(in_.ConsumeIntegralInRange(0, 8000));
-        break;
-      case 5:  // the reply is lost
-        reply.clear();
-        break;
-      case 6:  // the reply is cut short
-        reply.resize(in_.ConsumeIntegralInRange<size_t>(0, reply.size()));
-        break;
-      default:  // as it is
-        break;
-    }
+    const int fault = in_.ConsumeIntegralInRange(0, 12);
+    if (fault == 1)  // a stray carriage return reaches the module right after the line
+      reply += module_.Type("\r");
+    if (fault == 2)  // the prompt repeated, at once or late
+      late = reply.substr(reply.rfind('\n') == std::string::npos ? 0 : reply.rfind('\n') + 1);
+    if (fault == 3)  // stray bytes before the reply
+      reply = Stray(in_.ConsumeRandomLengthString(24)) + reply;
+    if (fault == 4)  // stray bytes after the reply, at once or late
+      late = Stray(in_.ConsumeRandomLengthString(24));
+    if (fault == 5)  // the reply is lost
+      reply.clear();
+    if (fault == 6)  // the reply is cut short
+      reply.resize(in_.ConsumeIntegralInRange<size_t>(0, reply.size()));
+    const microseconds lateDelay(fault == 2 || fault == 4 ? in_.ConsumeIntegralInRange(0, 8000)
+                                                          : 0);
     // The reply in pieces, the first after the module's latency.
     auto at = clock_.now + microseconds(in_.ConsumeIntegralInRange(0, 400));
     while (!reply.empty()) {

@@ -40,26 +40,20 @@ const Dir kTx{"Tx", 2, 3, "DI", "AI", true};
 class PdoBuilderBothDirections : public ::testing::TestWithParam<Dir> {
  protected:
   const Dir& d = GetParam();
-  // The fields of the direction under test.
-  struct Fields {
-    int ParaDef::*closed, ParaDef::*next, ParaDef::*last, ParaDef::*digitalBytes,
-        ParaDef::*analogBytes;
-    std::vector<PdoRecord> ParaDef::*table;
-  };
-  Fields f = d.tx ? Fields{&ParaDef::TxPdoClosed,    &ParaDef::TxPdoNext,     &ParaDef::TxPdoLast,
-                           &ParaDef::TxDigitalBytes, &ParaDef::TxAnalogBytes, &ParaDef::TxPdoTable}
-                  : Fields{&ParaDef::RxPdoClosed,    &ParaDef::RxPdoNext,     &ParaDef::RxPdoLast,
-                           &ParaDef::RxDigitalBytes, &ParaDef::RxAnalogBytes, &ParaDef::RxPdoTable};
-  const PdoRecord& Pdo(const ParaDef& rec, int p) { return (rec.*f.table)[p]; }
+  // The table, the closed flag and the counts (next, last, digital bytes, analog bytes) of the
+  // direction under test.
+  const PdoRecord& Pdo(const ParaDef& rec, int p) {
+    return (d.tx ? rec.TxPdoTable : rec.RxPdoTable)[p];
+  }
   ParaDef Built(std::vector<AppObject> objects, int closed = 0) {
     ParaDef rec = WithObjects(objects);
-    rec.*f.closed = closed;
+    (d.tx ? rec.TxPdoClosed : rec.RxPdoClosed) = closed;
     BuildPdoMapping(rec);
     return rec;
   }
-  // Next, last, digital bytes, analog bytes.
-  Ints Counts(const ParaDef& rec) {
-    return {rec.*f.next, rec.*f.last, rec.*f.digitalBytes, rec.*f.analogBytes};
+  Ints Counts(const ParaDef& r) {
+    return d.tx ? Ints{r.TxPdoNext, r.TxPdoLast, r.TxDigitalBytes, r.TxAnalogBytes}
+                : Ints{r.RxPdoNext, r.RxPdoLast, r.RxDigitalBytes, r.RxAnalogBytes};
   }
   std::string Dig(int addr, int first, int last) {
     char buffer[64];
@@ -114,7 +108,7 @@ TEST_P(PdoBuilderBothDirections, OnlyAnalogWithClosedStartsInPdo0AndRunsPastPdo3
   EXPECT_EQ(Pdo(open, 1).Mapping[0], Ana(1, 1));
   EXPECT_EQ(Pdo(open, 4).Mapping[0], Ana(1, 13));
   EXPECT_EQ(Pdo(open, 5).Mapping[3], Ana(1, 18));
-  EXPECT_EQ(open.*f.last, 5);
+  EXPECT_EQ(Counts(open)[1], 5);  // last
 }
 
 TEST_P(PdoBuilderBothDirections, NineAndEightDigitalBytes) {
@@ -145,7 +139,7 @@ TEST_P(PdoBuilderBothDirections, AnalogOverflowContinuesAtNextAndEndsOnBoundary)
   rec.AppObjects[1].Length = 17;
   BuildPdoMapping(rec);
   EXPECT_EQ(Pdo(rec, 6).Mapping, (Texts{Ana(3, 26), Ana(3, 26), F, F, F, F, F, F}));
-  EXPECT_EQ(rec.*f.last, 6);
+  EXPECT_EQ(Counts(rec)[1], 6);  // last
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, PdoBuilderBothDirections, ::testing::Values(kRx, kTx),
