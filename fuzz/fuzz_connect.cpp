@@ -11,53 +11,24 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "canopen/pdo_builder.h"
+#include "check.h"
 #include "config/eeprom_image.h"
 #include "config/numbers.h"
 #include "link/connect_procedure.h"
+#include "sim/image_report.h"
 #include "sim/module_console.h"
-#include "virtual_port.h"
+#include "tests/support/recording_observer.h"
+#include "tests/support/scripted_port.h"
 
 namespace {
 
-using q4410::fuzz::microseconds;
+using q4410::fuzz::Check;
 using q4410::sim::ModuleConsole;
-
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    fprintf(stderr, "fuzz_connect: %s\n", what);
-    abort();
-  }
-}
-
-class QuietObserver : public q4410::ConnectObserver {
- public:
-  void ShowMessage(const std::string&, const std::string&) override {}
-  void SetStatus(const std::string&) override {}
-};
-
-// A configured module: one "Read AI" object of four registers, node 5.
-q4410::sim::EepromStore ConfiguredStore() {
-  q4410::ParaDef rec;
-  rec.NodeId = 5;
-  rec.Block2Length = 16;
-  rec.AppObjects[0] = {"1", 3, 1, 4};
-  rec.AppObjectCount = 1;
-  q4410::BuildPdoMapping(rec);
-  q4410::sim::EepromStore store;
-  const std::vector<uint32_t> block0 = q4410::PackBlock0(rec);
-  for (size_t i = 0; i < block0.size(); ++i)
-    store.SetWord(0, q4410::kBlock0FirstOffset + 4 * static_cast<int>(i), block0[i]);
-  const std::vector<uint32_t> block2 = q4410::PackBlock2(rec);
-  for (size_t i = 0; i < block2.size(); ++i) store.SetWord(2, 4 * static_cast<int>(i), block2[i]);
-  return store;
-}
+using q4410::testing::microseconds;
 
 // Stray bytes: anything but what could make up or change a value.
 std::string Stray(std::string bytes) {
@@ -66,44 +37,20 @@ std::string Stray(std::string bytes) {
   return bytes;
 }
 
-std::string Visible(const std::string& bytes) {
-  std::string out;
-  for (char c : bytes) {
-    if (c == '\r')
-      out += "\\r";
-    else if (c == '\n')
-      out += "\\n";
-    else if (c == '\b')
-      out += "\\b";
-    else if (c < 0x20 || c > 0x7E)
-      out += '?';
-    else
-      out += c;
-  }
-  return out;
-}
-
 // The module behind the line, and the checks on what the program types.
 class Line {
  public:
-  Line(FuzzedDataProvider& in, q4410::fuzz::VirtualPort& port, ModuleConsole& module)
-      : in_(in), port_(port), module_(module) {
+  Line(FuzzedDataProvider& in, q4410::testing::FakeClock& clock, q4410::testing::ScriptedPort& port,
+       ModuleConsole& module)
+      : in_(in), clock_(clock), port_(port), module_(module) {
     echoDelay_ = microseconds(in.ConsumeIntegralInRange(0, 200));
   }
 
   void Typed(char c) {
-    if (trace_) {
-      const std::string& arrived = port_.Arrived();
-      fprintf(stderr, "%8lld us  said %s\n%8lld us  typed %s (level %d)\n",
-              static_cast<long long>(port_.now.count()), Visible(arrived.substr(shown_)).c_str(),
-              static_cast<long long>(port_.now.count()), Visible(std::string(1, c)).c_str(),
-              static_cast<int>(module_.level()));
-      shown_ = arrived.size();
-    }
     if (module_.level() == ModuleConsole::Level::Edit) CheckValueCharacter(c);
     if (c != '\r') {
       line_ += c;
-      port_.Schedule(port_.now + echoDelay_, module_.Type(std::string(1, c)));
+      port_.Schedule(clock_.now + echoDelay_, module_.Type(std::string(1, c)));
       return;
     }
     CheckValueLine();
@@ -134,12 +81,7 @@ class Line {
   void CheckValueCharacter(char c) {
     if (c == '\b' || c == '.' || c == '\r') return;
     std::string shown, after;
-    if (!ValuePrompt(shown, after) || !line_.starts_with(after)) {
-      if (trace_)
-        fprintf(stderr, "not the last thing said: after the prompt came %s\n",
-                Visible(after).c_str());
-      promptWasLast_ = false;
-    }
+    if (!ValuePrompt(shown, after) || !line_.starts_with(after)) promptWasLast_ = false;
   }
 
   // A line the module takes as a value: it is the value shown, typed while its prompt was the
@@ -166,33 +108,23 @@ class Line {
   // The reply of the module to a line, as the line delivers it.
   void Answer(std::string reply) {
     std::string late;
-    microseconds lateDelay{0};
-    switch (in_.ConsumeIntegralInRange(0, 12)) {
-      case 1:  // a stray carriage return reaches the module right after the line
-        reply += module_.Type("\r");
-        break;
-      case 2:  // the prompt repeated, at once or late
-        late = reply.substr(reply.rfind('\n') == std::string::npos ? 0 : reply.rfind('\n') + 1);
-        lateDelay = microseconds(in_.ConsumeIntegralInRange(0, 8000));
-        break;
-      case 3:  // stray bytes before the reply
-        reply = Stray(in_.ConsumeRandomLengthString(24)) + reply;
-        break;
-      case 4:  // stray bytes after the reply, at once or late
-        late = Stray(in_.ConsumeRandomLengthString(24));
-        lateDelay = microseconds(in_.ConsumeIntegralInRange(0, 8000));
-        break;
-      case 5:  // the reply is lost
-        reply.clear();
-        break;
-      case 6:  // the reply is cut short
-        reply.resize(in_.ConsumeIntegralInRange<size_t>(0, reply.size()));
-        break;
-      default:  // as it is
-        break;
-    }
+    const int fault = in_.ConsumeIntegralInRange(0, 12);
+    if (fault == 1)  // a stray carriage return reaches the module right after the line
+      reply += module_.Type("\r");
+    if (fault == 2)  // the prompt repeated, at once or late
+      late = reply.substr(reply.rfind('\n') == std::string::npos ? 0 : reply.rfind('\n') + 1);
+    if (fault == 3)  // stray bytes before the reply
+      reply = Stray(in_.ConsumeRandomLengthString(24)) + reply;
+    if (fault == 4)  // stray bytes after the reply, at once or late
+      late = Stray(in_.ConsumeRandomLengthString(24));
+    if (fault == 5)  // the reply is lost
+      reply.clear();
+    if (fault == 6)  // the reply is cut short
+      reply.resize(in_.ConsumeIntegralInRange<size_t>(0, reply.size()));
+    const microseconds lateDelay(fault == 2 || fault == 4 ? in_.ConsumeIntegralInRange(0, 8000)
+                                                          : 0);
     // The reply in pieces, the first after the module's latency.
-    auto at = port_.now + microseconds(in_.ConsumeIntegralInRange(0, 400));
+    auto at = clock_.now + microseconds(in_.ConsumeIntegralInRange(0, 400));
     while (!reply.empty()) {
       const size_t piece = in_.ConsumeIntegralInRange<size_t>(1, reply.size());
       port_.Schedule(at, reply.substr(0, piece));
@@ -203,22 +135,21 @@ class Line {
   }
 
   FuzzedDataProvider& in_;
-  q4410::fuzz::VirtualPort& port_;
+  q4410::testing::FakeClock& clock_;
+  q4410::testing::ScriptedPort& port_;
   ModuleConsole& module_;
   microseconds echoDelay_{0};
   std::string line_;
   size_t lineStart_ = 0;
   bool promptWasLast_ = true;
-  // FUZZ_TRACE=1: what was said and typed, on stderr (to read a failing input).
-  bool trace_ = getenv("FUZZ_TRACE") != nullptr;
-  size_t shown_ = 0;
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
-  q4410::sim::EepromStore store = in.ConsumeBool() ? ConfiguredStore() : q4410::sim::EepromStore();
+  q4410::sim::EepromStore store =
+      in.ConsumeBool() ? q4410::sim::ExampleImage() : q4410::sim::EepromStore();
   const int changes = in.ConsumeIntegralInRange(0, 8);
   for (int i = 0; i < changes; ++i) {
     const int block = in.ConsumeIntegralInRange(0, 2);
@@ -235,14 +166,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Where the previous dialogue left the console.
   module.Type(in.PickValueInArray({"", "use eeprom\r", "use eeprom\rel 40\r"}));
 
-  q4410::fuzz::VirtualPort port;
+  q4410::testing::FakeClock clock;
+  q4410::testing::ScriptedPort port(clock);
   port.readCost = microseconds(in.ConsumeIntegralInRange(0, 100));
-  Line line(in, port, module);
-  port.onWrite = [&line](char c) { line.Typed(c); };
+  Line line(in, clock, port, module);
+  port.onByte = [&line](char c) { line.Typed(c); };
 
   q4410::ParaDef rec;
-  q4410::Link link{port, port.Env()};
-  QuietObserver observer;
+  q4410::Link link{port, clock.Env()};
+  q4410::testing::RecordingConnectObserver observer;
   const auto selected =
       in.ConsumeBool() ? q4410::AppSelection::CANopen : q4410::AppSelection::DeviceNet;
   const q4410::ConnectResult result = q4410::RunConnect(rec, link, {"fuzz", selected}, observer);

@@ -5,54 +5,56 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
-#include <cstdlib>
 #include <optional>
 #include <string>
 
+#include "check.h"
 #include "link/console.h"
-#include "virtual_port.h"
+#include "tests/support/scripted_port.h"
 
 namespace {
 
-using q4410::fuzz::microseconds;
+using q4410::fuzz::Check;
+using q4410::testing::microseconds;
 
 constexpr std::array<const char*, 8> kCommands = {"",           "/q",      ".",     "exit",
                                                   "use eeprom", "block 0", "el 40", "12345"};
 constexpr std::array<const char*, 5> kExpected = {">", "[EEPROM:]", "5160QT>", "5160r>", ""};
 constexpr std::array<const char*, 4> kKeys = {"Long(0)=", "Long(40)=", "Long(44)=", " Long(4)= "};
 
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    fprintf(stderr, "fuzz_console: %s\n", what);
-    abort();
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
-  q4410::fuzz::VirtualPort port;
+  q4410::testing::FakeClock clock;
+  q4410::testing::ScriptedPort port(clock);
   const bool echo = in.ConsumeBool();
   port.readCost = microseconds(in.ConsumeIntegralInRange(0, 300));
 
+  // Output that leaves the port only after some passes through the event loop.
+  int stuckPasses = 0;
+  const q4410::ConsoleEnv env{[&] { return clock.now; },
+                              [&] {
+                                clock.now += microseconds(100);
+                                port.stuckOut = --stuckPasses > 0;
+                              }};
   // The module's side: after each line, pieces of reply bytes at chosen delays.
-  port.onWrite = [&](char c) {
-    if (echo && c != '\r') port.Schedule(port.now + microseconds(60), std::string(1, c));
+  port.onByte = [&](char c) {
+    if (echo && c != '\r') port.Schedule(clock.now + microseconds(60), std::string(1, c));
     if (c != '\r') return;
-    port.stuckOutChecks =
-        in.ConsumeIntegralInRange(0, 3) == 0 ? in.ConsumeIntegralInRange(0, 12) : 0;
+    stuckPasses = in.ConsumeIntegralInRange(0, 3) == 0 ? in.ConsumeIntegralInRange(0, 12) : 0;
+    port.stuckOut = stuckPasses > 0;
     const int pieces = in.ConsumeIntegralInRange(0, 4);
-    auto at = port.now;
+    auto at = clock.now;
     for (int i = 0; i < pieces; ++i) {
       at += microseconds(in.ConsumeIntegralInRange(0, 250000));
       port.Schedule(at, in.ConsumeRandomLengthString(96));
     }
   };
 
-  q4410::Console console(port, port.Env());
+  q4410::Console console(port, env);
   for (int op = 0; op < 12 && in.remaining_bytes() > 0; ++op) {
-    const auto start = port.now;
+    const auto start = clock.now;
     const std::string command = in.PickValueInArray(kCommands);
     std::size_t typedBound = command.size() + 1;
     switch (in.ConsumeIntegralInRange(0, 2)) {
@@ -76,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     typedBound = 2 * typedBound + 2;
     const auto limit =
         microseconds(2 * 200000) + typedBound * (q4410::kCharacterPause + microseconds(1100));
-    Check(port.now - start <= limit, "an exchange outlasted its reply window");
+    Check(clock.now - start <= limit, "an exchange outlasted its reply window");
     Check(console.Reply().size() <= 64 * 1024, "reply grew without bound");
   }
   return 0;

@@ -1,11 +1,12 @@
 // The EDS writer with arbitrary records: any texts (bytes that are no UTF-8 included), node
 // IDs, baud codes, firmware and clock fields, error-control values, flags and up to ten
-// objects of any kind code, start and length. The file must stay well-formed (eds_check.h).
+// objects of any kind code, start and length. The file must stay well-formed
+// (tests/canopen/eds_check.h).
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "canopen/eds_writer.h"
 #include "canopen/pdo_builder.h"
-#include "eds_check.h"
+#include "check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
@@ -27,18 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   rec.AppObjectCount = in.ConsumeIntegralInRange(-1, 11);
   for (q4410::AppObject& object : rec.AppObjects) {
     if (in.remaining_bytes() == 0) break;
-    object.DevAddr = in.ConsumeRandomLengthString(8);
-    object.Kind = in.ConsumeIntegralInRange(-2, 7);
-    object.Start = in.ConsumeIntegral<int>();
-    object.Length =
-        in.ConsumeBool() ? in.ConsumeIntegralInRange(-2, 300) : in.ConsumeIntegral<int>();
+    // Braced lists take their values in order.
+    object = {in.ConsumeRandomLengthString(8), in.ConsumeIntegralInRange(-2, 7),
+              in.ConsumeIntegral<int>(),
+              in.ConsumeBool() ? in.ConsumeIntegralInRange(-2, 300) : in.ConsumeIntegral<int>()};
   }
-  q4410::LocalTime clock;
-  clock.year = in.ConsumeIntegral<int>();
-  clock.month = in.ConsumeIntegral<int>();
-  clock.day = in.ConsumeIntegral<int>();
-  clock.hour = in.ConsumeIntegral<int>();
-  clock.minute = in.ConsumeIntegral<int>();
+  const q4410::LocalTime clock{in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(),
+                               in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>(),
+                               in.ConsumeIntegral<int>(), 0};
   rec.EdsInfoText[0] = in.ConsumeRandomLengthString(400);
   rec.EdsInfoText[1] = in.ConsumeRemainingBytesAsString();
 

@@ -3,42 +3,25 @@
 // completes a value entry, and then only the word the last value prompt showed.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "check.h"
 #include "sim/module_console.h"
 
 namespace {
 
+using q4410::fuzz::Check;
 using q4410::sim::EepromStore;
 using q4410::sim::ModuleConsole;
 
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    fprintf(stderr, "fuzz_sim_console: %s\n", what);
-    abort();
-  }
-}
-
+// The words of the store, block after block.
 std::vector<uint32_t> Words(const EepromStore& store) {
   std::vector<uint32_t> words;
   for (int block = 0; block < q4410::sim::kBlockCount; ++block)
     for (int offset = 0; offset < q4410::sim::kBlockBytes; offset += 4)
       words.push_back(store.Word(block, offset));
   return words;
-}
-
-// The words that differ, as (block, offset).
-std::vector<std::pair<int, int>> Changed(const std::vector<uint32_t>& a,
-                                         const std::vector<uint32_t>& b) {
-  std::vector<std::pair<int, int>> changed;
-  constexpr int kWordsPerBlock = q4410::sim::kBlockBytes / 4;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (a[i] != b[i]) changed.emplace_back(i / kWordsPerBlock, 4 * (i % kWordsPerBlock));
-  return changed;
 }
 
 }  // namespace
@@ -56,25 +39,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string typed = in.ConsumeRemainingBytesAsString();
   std::string lastPrompt;  // the value prompt shown last, "Long(A)=V-->"
-  // The store is compared around each carriage return; between them nothing may change.
+  // The store as at the last carriage return: no other byte may change it.
   std::vector<uint32_t> words = Words(store);
   for (char c : typed) {
-    if (c == '\r')
-      Check(Changed(words, Words(store)).empty(), "a word changed without a carriage return");
+    if (c == '\r') Check(Words(store) == words, "a word changed without a carriage return");
     const ModuleConsole::Level level = console.level();
     const int block = console.block();
     const std::string out = console.Type(std::string(1, c));
     Check(out.size() <= 200, "a byte answered with more than a line and a prompt");
     if (c == '\r') {
-      std::vector<uint32_t> after = Words(store);
-      const auto changed = Changed(words, after);
-      Check(changed.size() <= 1 && (changed.empty() || level == ModuleConsole::Level::Edit),
-            "a word changed other than by a completed value entry");
-      if (!changed.empty())
-        Check(changed[0].first == block &&
-                  lastPrompt.starts_with("Long(" + std::to_string(changed[0].second) + ")="),
-              "a word changed that the value prompt did not show");
-      words = std::move(after);
+      // At most one word, by a completed value entry, the one the last value prompt showed.
+      const std::vector<uint32_t> after = Words(store);
+      int changed = 0;
+      for (size_t i = 0; i < after.size(); ++i) {
+        if (after[i] == words[i]) continue;
+        Check(++changed == 1 && level == ModuleConsole::Level::Edit &&
+                  static_cast<int>(i / 64) == block &&
+                  lastPrompt.starts_with("Long(" + std::to_string(4 * (i % 64)) + ")="),
+              "a word changed other than by a value entry at the prompt that showed it");
+      }
+      words = after;
     }
     const size_t marker = out.rfind("-->");
     if (marker != std::string::npos) {
@@ -83,6 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       lastPrompt = out.substr(start, marker + 3 - start);
     }
   }
-  Check(Changed(words, Words(store)).empty(), "a word changed without a carriage return");
+  Check(Words(store) == words, "a word changed without a carriage return");
   return 0;
 }

@@ -3,8 +3,6 @@
 #include "canopen/download_procedure.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -28,6 +26,7 @@ using namespace std::chrono_literals;
 using testing::RecordingConnectObserver;
 using testing::SimulatedModule;
 using Strings = std::vector<std::string>;
+using Chunks = std::vector<testing::ScriptedPort::Chunk>;
 
 constexpr LocalTime kClock{2026, 12, 7, 14, 35, 9};
 
@@ -40,11 +39,6 @@ class DownloadTest : public ::testing::Test {
     std::vector<uint32_t> words;
     for (int i = 0; i < count; ++i) words.push_back(module.Word(block, first + 4 * i));
     return words;
-  }
-  bool EdsWritten() const { return !QDir(edsDir.path()).entryList({"*.eds"}).isEmpty(); }
-  void ExpectReleased() {
-    EXPECT_FALSE(link.LinkBusy);
-    EXPECT_FALSE(link.port.IsOpen());
   }
 
   QTemporaryDir edsDir;
@@ -74,7 +68,7 @@ TEST_F(DownloadTest, AfterAConnectWritesTheLiteralWordsAndTheEdsFile) {
       << ::testing::PrintToString(observer.events);
   EXPECT_EQ(observer.messages, Strings{});
   EXPECT_EQ(observer.status, "Produce .EDS file is OK");
-  ExpectReleased();
+  EXPECT_FALSE(link.LinkBusy || port.IsOpen());
   std::vector<uint32_t> block0{0x01B4006Cu, 0x00000010u, 0x00050003u, 0x07EA0C07u,
                                0x0E230902u, 0x04080101u, 0x012C5500u, 0x01030000u,
                                0x00010004u, 0x02000000u, 0x0001000Au};
@@ -94,28 +88,25 @@ TEST_F(DownloadTest, WordEditAnsweredAtTheWrongOffsetFails) {
   testing::FakeClock clock;
   testing::ScriptedPort scripted(clock);
   Link fake{scripted, clock.Env()};
-  long offset = -1;
+  long offset = -1;  // the word the editor shows; -1 outside the editor
   scripted.answer = [&offset](const std::string& line) {
-    std::string reply = "[EEPROM:]";
-    if (line == "exit") {
-      reply = "5160QT>";
-    } else if (line.starts_with("el ")) {
-      offset = std::stol(line.substr(3));
-      reply = "Long(" + std::to_string(offset) + ")=0-->";
-    } else if (offset >= 0 && !line.empty() && line != ".") {
-      offset += offset == 48 ? 8 : 4;  // skips the word at offset 52
-      reply = "Long(" + std::to_string(offset) + ")=0-->";
-    } else if (line == ".") {
+    if (line == "exit") return Chunks{{0us, line + "\r\n"}, {1ms, "5160QT>"}};
+    if (line == ".")
       offset = -1;
-    }
-    return std::vector<testing::ScriptedPort::Chunk>{{0us, line + "\r\n"}, {1ms, reply}};
+    else if (line.starts_with("el "))
+      offset = std::stol(line.substr(3));
+    else if (offset >= 0 && !line.empty())
+      offset += offset == 48 ? 8 : 4;  // skips the word at offset 52
+    const std::string prompt =
+        offset < 0 ? "[EEPROM:]" : "Long(" + std::to_string(offset) + ")=0-->";
+    return Chunks{{0us, line + "\r\n"}, {1ms, prompt}};
   };
   ParaDef rec = testing::ConfiguredRecord();
   EXPECT_EQ(RunDownload(rec, fake, {"COM 3", edsDir.path().toStdString(), kClock}, observer).result,
             DownloadResult::Failed);
   EXPECT_EQ(observer.messages, Strings{"Q-4410C Utility: Timeout"});
   EXPECT_FALSE(fake.LinkBusy);
-  EXPECT_FALSE(EdsWritten());
+  EXPECT_EQ(QDir(edsDir.path()).entryList({"*.eds"}), QStringList{});
   EXPECT_EQ(std::count(scripted.lines.begin(), scripted.lines.end(), "block 2"), 0);
 }
 

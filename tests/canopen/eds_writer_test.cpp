@@ -1,57 +1,47 @@
 // Single rules of the EDS file: device type, error-control mode, object lists, PDO mapping
-// entries, texts, time stamps, file name and writing.
+// entries and texts. Every file written here must also pass the structure check.
 #include "canopen/eds_writer.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "canopen/ascii_line.h"
 #include "canopen/pdo_builder.h"
-#include "tests/canopen/eds_ini_check.h"
+#include "tests/canopen/eds_check.h"
 
 namespace q4410 {
 namespace {
 
-const LocalTime kClock{2026, 12, 5, 14, 35, 0};
+using Strings = std::vector<std::string>;
 
-ParaDef WithObjects(std::vector<AppObject> objects) {
+ParaDef WithObjects(std::vector<AppObject> objects, int rxClosed = 0) {
   ParaDef rec;
   for (size_t i = 0; i < objects.size(); ++i) rec.AppObjects[i] = objects[i];
   rec.AppObjectCount = static_cast<int>(objects.size());
+  rec.RxPdoClosed = rxClosed;
   BuildPdoMapping(rec);
   return rec;
 }
 
-testing::EdsIni Ini(const ParaDef& rec, const LocalTime& clock = kClock) {
-  testing::EdsIni ini = testing::ParseEdsIni(EdsFileText(rec, clock));
-  EXPECT_EQ(ini.problems, std::vector<std::string>{});
-  return ini;
-}
-
-std::string Value(const testing::EdsIni& ini, const std::string& section, const std::string& key) {
-  auto s = ini.values.find(section);
-  if (s == ini.values.end()) return "<no section " + section + ">";
-  auto k = s->second.find(key);
-  return k == s->second.end() ? "<no key " + key + ">" : k->second;
+testing::EdsFile Eds(const ParaDef& rec) {
+  testing::EdsFile eds = testing::CheckEds(EdsFileText(rec, {2026, 12, 5, 14, 35, 0}));
+  EXPECT_EQ(eds.problems, Strings{});
+  return eds;
 }
 
 // The DefaultValue lines of sub-indices 1..n of a mapping object.
-std::vector<std::string> Mapped(const testing::EdsIni& ini, const std::string& object) {
-  std::vector<std::string> values;
-  int n = static_cast<int>(testing::EdsNumber(Value(ini, object + "SUB0", "DEFAULTVALUE")));
-  for (int s = 1; s <= n; ++s)
-    values.push_back(Value(ini, object + "SUB" + std::to_string(s), "DEFAULTVALUE"));
+Strings Mapped(const testing::EdsFile& eds, const std::string& object) {
+  Strings values;
+  const long n = testing::EdsNumber(eds.Value(object + "SUB0", "DEFAULTVALUE"));
+  for (long s = 1; s <= n; ++s)
+    values.push_back(eds.Value(object + "SUB" + std::to_string(s), "DEFAULTVALUE"));
   return values;
 }
 
 // The device type adds one bit per kind of data; the optional objects are 13 standard ones, 64
-// per direction with data, then 1/3/1/3 per profile group.
+// per direction with data, then 1/3/1/3 per profile group. (No data at all: the whole files.)
 TEST(EdsWriter, DeviceTypeAndOptionalObjectsPerKindOfData) {
   struct Case {
     std::vector<AppObject> objects;
@@ -60,7 +50,6 @@ TEST(EdsWriter, DeviceTypeAndOptionalObjectsPerKindOfData) {
     const char* lastEntry;
   };
   const Case cases[] = {
-      {{}, "0x191", 13, "0x1200"},
       {{{"1", 2, 1, 8}}, "0x10191", 13 + 64 + 1, "0x6000"},
       {{{"1", 0, 1, 8}}, "0x20191", 13 + 64 + 3, "0x6207"},
       {{{"1", 3, 1, 1}}, "0x40191", 13 + 64 + 1, "0x6401"},
@@ -68,56 +57,39 @@ TEST(EdsWriter, DeviceTypeAndOptionalObjectsPerKindOfData) {
       {{{"1", 4, 1, 1}, {"1", 0, 1, 1}, {"1", 5, 1, 1}, {"1", 1, 1, 1}}, "0xF0191", 149, "0x6444"},
   };
   for (const Case& c : cases) {
-    const testing::EdsIni ini = Ini(WithObjects(c.objects));
-    EXPECT_EQ(Value(ini, "1000", "DEFAULTVALUE"), c.deviceType);
-    EXPECT_EQ(Value(ini, "OPTIONALOBJECTS", "SUPPORTEDOBJECTS"), std::to_string(c.count));
-    EXPECT_EQ(Value(ini, "OPTIONALOBJECTS", std::to_string(c.count)), c.lastEntry);
+    const testing::EdsFile eds = Eds(WithObjects(c.objects));
+    EXPECT_EQ((Strings{eds.Value("1000", "DEFAULTVALUE"),
+                       eds.Value("OPTIONALOBJECTS", "SUPPORTEDOBJECTS"),
+                       eds.Value("OPTIONALOBJECTS", std::to_string(c.count))}),
+              (Strings{c.deviceType, std::to_string(c.count), c.lastEntry}));
   }
 }
 
+// Node guarding mode is in the whole files.
 TEST(EdsWriter, HeartbeatModeDropsNodeGuardingObjectsAndRenumbers) {
   ParaDef rec = WithObjects({{"1", 0, 1, 24}});
   rec.GuardTime = 0x1234;
   rec.LifeTimeFactor = 2;
   rec.HeartbeatTime = 300;
-
-  testing::EdsIni guarding = Ini(rec);
-  EXPECT_EQ(Value(guarding, "OPTIONALOBJECTS", "SUPPORTEDOBJECTS"), "80");
-  EXPECT_EQ(Value(guarding, "OPTIONALOBJECTS", "6"), "0x100C");
-  EXPECT_EQ(Value(guarding, "OPTIONALOBJECTS", "8"), "0x1012");
-  EXPECT_EQ(Value(guarding, "100C", "DEFAULTVALUE"), "0x1234");
-  EXPECT_EQ(Value(guarding, "100D", "DEFAULTVALUE"), "0x2");
-
   rec.AppObjectsUnchanged = true;
-  testing::EdsIni heartbeat = Ini(rec);
-  EXPECT_EQ(Value(heartbeat, "OPTIONALOBJECTS", "SUPPORTEDOBJECTS"), "78");
-  EXPECT_EQ(Value(heartbeat, "OPTIONALOBJECTS", "6"), "0x1012");
-  EXPECT_EQ(heartbeat.values.count("100C") + heartbeat.values.count("100D"), 0u);
-  EXPECT_EQ(Value(heartbeat, "1017", "DEFAULTVALUE"), "0x12C");
+  const testing::EdsFile eds = Eds(rec);
+  EXPECT_EQ((Strings{eds.Value("OPTIONALOBJECTS", "SUPPORTEDOBJECTS"),
+                     eds.Value("OPTIONALOBJECTS", "6"), eds.Value("100C", "SUBNUMBER"),
+                     eds.Value("100D", "SUBNUMBER"), eds.Value("1017", "DEFAULTVALUE")}),
+            (Strings{"78", "0x1012", "<no section 100C>", "<no section 100D>", "0x12C"}));
 }
 
-TEST(EdsWriter, DigitalPdosPastPdo0ContinueTheCounter) {
-  ParaDef rec = WithObjects({{"1", 0, 1, 72}, {"2", 1, 1, 2}});  // 9 bytes, 2 registers
-  ASSERT_EQ(rec.RxPdoNext, 5);
-  testing::EdsIni ini = Ini(rec);
-  EXPECT_EQ(Mapped(ini, "1600").size(), 8u);
-  EXPECT_EQ(Mapped(ini, "1601"), (std::vector<std::string>{"0x64110110", "0x64110210"}));
-  EXPECT_EQ(Mapped(ini, "1604"), std::vector<std::string>{"0x62000908"});
-  EXPECT_EQ(Value(ini, "1605", "SUBNUMBER"), "1");
-  EXPECT_EQ(Value(ini, "1605SUB0", "DEFAULTVALUE"), "0x0");
-}
+// Digital bytes past PDO 0 continue in PDO 4 with the next sub-index of their object, and a PDO
+// without data maps nothing; closed with only analog data, PDO 0 maps registers.
+TEST(EdsWriter, MappingEntries) {
+  const testing::EdsFile digital = Eds(WithObjects({{"1", 0, 1, 72}, {"2", 1, 1, 2}}));
+  EXPECT_EQ(Mapped(digital, "1604"), Strings{"0x62000908"});
+  EXPECT_EQ(digital.Value("1605", "SUBNUMBER"), "1");
 
-TEST(EdsWriter, ClosedWithOnlyAnalogDataMapsPdo0AsAnalog) {
-  ParaDef rec;
-  rec.AppObjects[0] = {"3", 1, 40, 6};
-  rec.AppObjectCount = 1;
-  rec.RxPdoClosed = 1;
-  BuildPdoMapping(rec);
-  testing::EdsIni ini = Ini(rec);
-  EXPECT_EQ(Mapped(ini, "1600"),
-            (std::vector<std::string>{"0x64110110", "0x64110210", "0x64110310", "0x64110410"}));
-  EXPECT_EQ(Mapped(ini, "1601"), (std::vector<std::string>{"0x64110510", "0x64110610"}));
-  EXPECT_EQ(Value(ini, "6411", "SUBNUMBER"), "7");
+  const testing::EdsFile analog = Eds(WithObjects({{"3", 1, 40, 6}}, 1));
+  EXPECT_EQ(Mapped(analog, "1600"),
+            (Strings{"0x64110110", "0x64110210", "0x64110310", "0x64110410"}));
+  EXPECT_EQ(Mapped(analog, "1601"), (Strings{"0x64110510", "0x64110610"}));
 }
 
 TEST(EdsWriter, StaleMappingOfAnEarlierRunIsNotAnnounced) {
@@ -129,34 +101,27 @@ TEST(EdsWriter, StaleMappingOfAnEarlierRunIsNotAnnounced) {
   rec.AppObjectCount = 1;
   BuildPdoMapping(rec);
   ASSERT_FALSE(rec.RxPdoTable[0].Mapping[0].empty());
-  std::string text = EdsFileText(rec, kClock);
-  EXPECT_EQ(testing::CheckEdsStructure(text), std::vector<std::string>{});
-  testing::EdsIni ini = testing::ParseEdsIni(text);
-  EXPECT_EQ(Value(ini, "1600", "SUBNUMBER"), "1");
-  EXPECT_EQ(Mapped(ini, "1601"), std::vector<std::string>{"0x64110110"});
-  EXPECT_EQ(Value(ini, "1604", "SUBNUMBER"), "1");
-  EXPECT_EQ(Value(ini, "1605", "SUBNUMBER"), "1");
-  EXPECT_EQ(text.find("0x6200"), std::string::npos);
+  const testing::EdsFile eds = Eds(rec);
+  EXPECT_EQ((Strings{eds.Value("1600", "SUBNUMBER"), eds.Value("1604", "SUBNUMBER"),
+                     eds.Value("1605", "SUBNUMBER"), eds.Value("6200", "SUBNUMBER")}),
+            (Strings{"1", "1", "1", "<no section 6200>"}));
+  EXPECT_EQ(Mapped(eds, "1601"), Strings{"0x64110110"});
 }
 
 TEST(EdsWriter, ProfileObjectsStopAt255SubIndices) {
-  std::vector<AppObject> objects(10, AppObject{"1", 0, 1, 254});  // 320 digital bytes
-  ParaDef rec = WithObjects(objects);
-  ASSERT_EQ(rec.RxDigitalBytes, 320);
-  std::string text = EdsFileText(rec, kClock);
-  EXPECT_EQ(testing::CheckEdsStructure(text), std::vector<std::string>{});
-  testing::EdsIni ini = testing::ParseEdsIni(text);
-  EXPECT_EQ(Value(ini, "6200", "SUBNUMBER"), "256");
-  EXPECT_EQ(Value(ini, "6200SUBFF", "PARAMETERNAME"), "Number of Outputs 7F1h to 7F8h");
+  const ParaDef rec = WithObjects(std::vector<AppObject>(10, {"1", 0, 1, 254}));  // 320 bytes
+  const testing::EdsFile eds = Eds(rec);
+  EXPECT_EQ(eds.Value("6200", "SUBNUMBER"), "256");
+  EXPECT_EQ(eds.Value("6200SUBFF", "PARAMETERNAME"), "Number of Outputs 7F1h to 7F8h");
 }
 
-TEST(EdsWriter, TextsDefaultsAndLineLength) {
+// Typed texts reach the file as ASCII, each on one line of at most 255 characters.
+TEST(EdsWriter, TypedTextsAsOneAsciiLine) {
   ParaDef rec = WithObjects({});
-  // Typed texts reach the file as ASCII, each on one line of at most 255 characters.
   rec.EdsInfoText = {std::string(300, 'x'), "M\xC3\xBCller\r\n[1000]"};
-  testing::EdsIni typed = Ini(rec);
-  EXPECT_EQ(Value(typed, "FILEINFO", "DESCRIPTION"), std::string(255 - 12, 'x'));
-  EXPECT_EQ(Value(typed, "FILEINFO", "CREATEDBY"), "Muller??[1000]");
+  const testing::EdsFile eds = Eds(rec);
+  EXPECT_EQ(eds.Value("FILEINFO", "DESCRIPTION"), std::string(255 - 12, 'x'));
+  EXPECT_EQ(eds.Value("FILEINFO", "CREATEDBY"), "Muller??[1000]");
 }
 
 TEST(AsciiLine, BaseLettersAndQuestionMarks) {

@@ -12,6 +12,8 @@ namespace q4410 {
 namespace {
 
 using Texts = std::array<std::string, 8>;
+using Strings = std::vector<std::string>;
+using Ints = std::vector<int>;
 
 const std::string F = kPdoFiller;
 const Texts kAllFiller{F, F, F, F, F, F, F, F};
@@ -35,24 +37,24 @@ struct Dir {
 const Dir kRx{"Rx", 0, 1, "DO", "AO", false};
 const Dir kTx{"Tx", 2, 3, "DI", "AI", true};
 
-void PrintTo(const Dir& d, std::ostream* os) {
-  *os << d.name;
-}
-
 class PdoBuilderBothDirections : public ::testing::TestWithParam<Dir> {
  protected:
   const Dir& d = GetParam();
-  // The fields of the direction under test.
-  struct Fields {
-    int ParaDef::*closed, ParaDef::*next, ParaDef::*last, ParaDef::*digitalBytes,
-        ParaDef::*analogBytes;
-    std::vector<PdoRecord> ParaDef::*table;
-  };
-  Fields f = d.tx ? Fields{&ParaDef::TxPdoClosed,    &ParaDef::TxPdoNext,     &ParaDef::TxPdoLast,
-                           &ParaDef::TxDigitalBytes, &ParaDef::TxAnalogBytes, &ParaDef::TxPdoTable}
-                  : Fields{&ParaDef::RxPdoClosed,    &ParaDef::RxPdoNext,     &ParaDef::RxPdoLast,
-                           &ParaDef::RxDigitalBytes, &ParaDef::RxAnalogBytes, &ParaDef::RxPdoTable};
-  const PdoRecord& Pdo(const ParaDef& rec, int p) { return (rec.*f.table)[p]; }
+  // The table, the closed flag and the counts (next, last, digital bytes, analog bytes) of the
+  // direction under test.
+  const PdoRecord& Pdo(const ParaDef& rec, int p) {
+    return (d.tx ? rec.TxPdoTable : rec.RxPdoTable)[p];
+  }
+  ParaDef Built(std::vector<AppObject> objects, int closed = 0) {
+    ParaDef rec = WithObjects(objects);
+    (d.tx ? rec.TxPdoClosed : rec.RxPdoClosed) = closed;
+    BuildPdoMapping(rec);
+    return rec;
+  }
+  Ints Counts(const ParaDef& r) {
+    return d.tx ? Ints{r.TxPdoNext, r.TxPdoLast, r.TxDigitalBytes, r.TxAnalogBytes}
+                : Ints{r.RxPdoNext, r.RxPdoLast, r.RxDigitalBytes, r.RxAnalogBytes};
+  }
   std::string Dig(int addr, int first, int last) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "0x%X- %s:%04d~%04d", addr, d.digitalLabel, first, last);
@@ -66,16 +68,11 @@ class PdoBuilderBothDirections : public ::testing::TestWithParam<Dir> {
 TEST_P(PdoBuilderBothDirections, NoDataFillsPdos1To3AndPdo0OnlyWhenClosed) {
   for (int closed : {0, 1}) {
     SCOPED_TRACE(closed);
-    ParaDef rec;
-    rec.*f.closed = closed;
-    BuildPdoMapping(rec);
+    const ParaDef rec = Built({}, closed);
     EXPECT_EQ(Pdo(rec, 0).Mapping, closed ? kAllFiller : kEmpty);
     for (int p = 1; p <= 3; ++p) EXPECT_EQ(Pdo(rec, p).Mapping, kAllFiller) << p;
     EXPECT_EQ(Pdo(rec, 4).Mapping, kEmpty);
-    EXPECT_EQ(rec.*f.last, 3);
-    EXPECT_EQ(rec.*f.next, 4);
-    EXPECT_EQ(rec.*f.digitalBytes, 0);
-    EXPECT_EQ(rec.*f.analogBytes, 0);
+    EXPECT_EQ(Counts(rec), (Ints{4, 3, 0, 0}));
   }
 }
 
@@ -83,85 +80,66 @@ TEST_P(PdoBuilderBothDirections, ThreeDigitalBytesAndTwoRegistersSameWithEitherC
   for (int closed : {0, 1}) {
     SCOPED_TRACE(closed);
     // 20 bits give three bytes, the last one shorter; the address is written in hex.
-    ParaDef rec = WithObjects({{"26", d.digitalKind, 1, 20}, {"2", d.analogKind, 100, 2}});
-    rec.*f.closed = closed;
-    BuildPdoMapping(rec);
+    const ParaDef rec = Built({{"26", d.digitalKind, 1, 20}, {"2", d.analogKind, 100, 2}}, closed);
     EXPECT_EQ(Pdo(rec, 0).Mapping,
               (Texts{Dig(0x1A, 1, 8), Dig(0x1A, 9, 16), Dig(0x1A, 17, 20), F, F, F, F, F}));
-    EXPECT_EQ(Pdo(rec, 0).IsAnalog, 0);
     EXPECT_EQ(Pdo(rec, 1).Mapping,
               (Texts{Ana(2, 100), Ana(2, 100), Ana(2, 101), Ana(2, 101), F, F, F, F}));
-    EXPECT_EQ(Pdo(rec, 1).IsAnalog, 1);
+    EXPECT_EQ(std::make_pair(Pdo(rec, 0).IsAnalog, Pdo(rec, 1).IsAnalog), std::make_pair(0, 1));
     EXPECT_EQ(Pdo(rec, 2).Mapping, kAllFiller);
     EXPECT_EQ(Pdo(rec, 3).Mapping, kAllFiller);
-    EXPECT_EQ(rec.*f.next, 4);
-    EXPECT_EQ(rec.*f.last, 3);
-    EXPECT_EQ(rec.*f.digitalBytes, 3);
-    EXPECT_EQ(rec.*f.analogBytes, 4);
+    EXPECT_EQ(Counts(rec), (Ints{4, 3, 3, 4}));
   }
 }
 
 TEST_P(PdoBuilderBothDirections, OnlyAnalogWithClosedStartsInPdo0AndRunsPastPdo3) {
   // 18 registers: PDOs 0..3 take 16, PDO 4 the last two.
-  ParaDef rec = WithObjects({{"1", d.analogKind, 1, 18}});
-  rec.*f.closed = 1;
-  BuildPdoMapping(rec);
-  EXPECT_EQ(Pdo(rec, 0).IsAnalog, 1);
+  const ParaDef rec = Built({{"1", d.analogKind, 1, 18}}, 1);
   EXPECT_EQ(Pdo(rec, 0).Mapping[0], Ana(1, 1));
   EXPECT_EQ(Pdo(rec, 3).Mapping[7], Ana(1, 16));
   EXPECT_EQ(Pdo(rec, 4).Mapping,
             (Texts{Ana(1, 17), Ana(1, 17), Ana(1, 18), Ana(1, 18), F, F, F, F}));
-  EXPECT_EQ(Pdo(rec, 4).IsAnalog, 1);
-  EXPECT_EQ(rec.*f.next, 4);
-  EXPECT_EQ(rec.*f.last, 4);
-  EXPECT_EQ(rec.*f.analogBytes, 36);
+  EXPECT_EQ(std::make_pair(Pdo(rec, 0).IsAnalog, Pdo(rec, 4).IsAnalog), std::make_pair(1, 1));
+  EXPECT_EQ(Counts(rec), (Ints{4, 4, 0, 36}));
 
   // Not closed: the same data begins in PDO 1 and PDO 0 stays unwritten.
-  ParaDef open = WithObjects({{"1", d.analogKind, 1, 18}});
-  BuildPdoMapping(open);
+  const ParaDef open = Built({{"1", d.analogKind, 1, 18}});
   EXPECT_EQ(Pdo(open, 0).Mapping, kEmpty);
   EXPECT_EQ(Pdo(open, 1).Mapping[0], Ana(1, 1));
   EXPECT_EQ(Pdo(open, 4).Mapping[0], Ana(1, 13));
   EXPECT_EQ(Pdo(open, 5).Mapping[3], Ana(1, 18));
-  EXPECT_EQ(open.*f.last, 5);
+  EXPECT_EQ(Counts(open)[1], 5);  // last
 }
 
 TEST_P(PdoBuilderBothDirections, NineAndEightDigitalBytes) {
-  ParaDef nine = WithObjects({{"1", d.digitalKind, 1, 72}});  // 9 bytes
-  BuildPdoMapping(nine);
+  const ParaDef nine = Built({{"1", d.digitalKind, 1, 72}});
   EXPECT_EQ(Pdo(nine, 0).Mapping[7], Dig(1, 57, 64));
   EXPECT_EQ(Pdo(nine, 4).Mapping, (Texts{Dig(1, 65, 72), F, F, F, F, F, F, F}));
   EXPECT_EQ(Pdo(nine, 4).IsAnalog, 0);
-  EXPECT_EQ(nine.*f.next, 5);
-  EXPECT_EQ(nine.*f.last, 3);  // closing rule: cur 1, pos 0
   for (int p = 1; p <= 3; ++p) EXPECT_EQ(Pdo(nine, p).Mapping, kAllFiller);
+  EXPECT_EQ(Counts(nine), (Ints{5, 3, 9, 0}));  // last by the closing rule: cur 1, pos 0
 
-  ParaDef eight = WithObjects({{"1", d.digitalKind, 1, 64}});
-  BuildPdoMapping(eight);
+  const ParaDef eight = Built({{"1", d.digitalKind, 1, 64}});
   EXPECT_EQ(Pdo(eight, 0).Mapping[7], Dig(1, 57, 64));
   EXPECT_EQ(Pdo(eight, 4).Mapping, kEmpty);
-  EXPECT_EQ(eight.*f.next, 5);
-  EXPECT_EQ(eight.*f.last, 3);
-  EXPECT_EQ(eight.*f.digitalBytes, 8);
+  EXPECT_EQ(Counts(eight), (Ints{5, 3, 8, 0}));
 }
 
 TEST_P(PdoBuilderBothDirections, AnalogOverflowContinuesAtNextAndEndsOnBoundary) {
   // Nine digital bytes put Next at 5; 12 registers fill PDOs 1..3 and then exactly PDO 5.
-  ParaDef rec = WithObjects({{"1", d.digitalKind, 1, 72}, {"3", d.analogKind, 10, 16}});
-  BuildPdoMapping(rec);
-  EXPECT_EQ(rec.*f.next, 5);
+  ParaDef rec = Built({{"1", d.digitalKind, 1, 72}, {"3", d.analogKind, 10, 16}});
   EXPECT_EQ(Pdo(rec, 4).Mapping[0], Dig(1, 65, 72));  // the digital PDO is not overwritten
-  EXPECT_EQ(Pdo(rec, 4).IsAnalog, 0);
   EXPECT_EQ(Pdo(rec, 5).Mapping, (Texts{Ana(3, 22), Ana(3, 22), Ana(3, 23), Ana(3, 23), Ana(3, 24),
                                         Ana(3, 24), Ana(3, 25), Ana(3, 25)}));
   EXPECT_EQ(Pdo(rec, 6).Mapping, kEmpty);
-  EXPECT_EQ(rec.*f.last, 5);  // the one before the empty current PDO 6
+  EXPECT_EQ(Pdo(rec, 4).IsAnalog, 0);
+  EXPECT_EQ(Counts(rec), (Ints{5, 5, 9, 32}));  // last: before the empty PDO 6
 
   // One register more: PDO 6 holds it and the rest of it is filler.
   rec.AppObjects[1].Length = 17;
   BuildPdoMapping(rec);
   EXPECT_EQ(Pdo(rec, 6).Mapping, (Texts{Ana(3, 26), Ana(3, 26), F, F, F, F, F, F}));
-  EXPECT_EQ(rec.*f.last, 6);
+  EXPECT_EQ(Counts(rec)[1], 6);  // last
 }
 
 INSTANTIATE_TEST_SUITE_P(Directions, PdoBuilderBothDirections, ::testing::Values(kRx, kTx),
@@ -175,13 +153,12 @@ TEST(PdoBuilder, ReadDoAndReadAoJoinTheTransmitSideInSlotOrderUnknownKindsNowher
                              {"8", -1, 1, 8},
                              {"9", 6, 1, 8}});
   BuildPdoMapping(rec);
-  EXPECT_EQ(rec.TxPdoTable[0].Mapping[0], "0x5- DO:0009~0016");
-  EXPECT_EQ(rec.TxPdoTable[0].Mapping[1], "0x6- DI:0001~0008");
-  EXPECT_EQ(rec.TxPdoTable[1].Mapping[0], "0x7- AO:300");
-  EXPECT_EQ(rec.RxPdoTable[0].Mapping[0], "0x1- DO:0001~0008");
-  EXPECT_EQ(rec.TxDigitalBytes, 2);
-  EXPECT_EQ(rec.RxDigitalBytes, 1);
-  EXPECT_EQ(rec.RxAnalogBytes + rec.TxAnalogBytes, 2);
+  EXPECT_EQ(
+      (Strings{rec.TxPdoTable[0].Mapping[0], rec.TxPdoTable[0].Mapping[1],
+               rec.TxPdoTable[1].Mapping[0], rec.RxPdoTable[0].Mapping[0]}),
+      (Strings{"0x5- DO:0009~0016", "0x6- DI:0001~0008", "0x7- AO:300", "0x1- DO:0001~0008"}));
+  EXPECT_EQ((Ints{rec.TxDigitalBytes, rec.RxDigitalBytes, rec.RxAnalogBytes + rec.TxAnalogBytes}),
+            (Ints{2, 1, 2}));
 }
 
 TEST(PdoBuilder, EveryObjectInUseCountsWhateverItsAddressSlotsPastTheCountDoNot) {
@@ -191,8 +168,7 @@ TEST(PdoBuilder, EveryObjectInUseCountsWhateverItsAddressSlotsPastTheCountDoNot)
   rec.AppObjects[2] = {"9", 3, 1, 4};  // past AppObjectCount
   BuildPdoMapping(rec);
   EXPECT_EQ(rec.RxPdoTable[0].Mapping[0], "0x0- DO:0001~0008");
-  EXPECT_EQ(rec.RxDigitalBytes, 1);
-  EXPECT_EQ(rec.TxAnalogBytes, 4);
+  EXPECT_EQ((Ints{rec.RxDigitalBytes, rec.TxAnalogBytes}), (Ints{1, 4}));
   EXPECT_EQ(rec.TxPdoTable[1].Mapping,
             (Texts{"0x5- AI:1", "0x5- AI:1", "0x5- AI:2", "0x5- AI:2", F, F, F, F}));
 }
