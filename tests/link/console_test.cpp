@@ -152,6 +152,33 @@ TEST_F(ConsoleTest, EndlessTalkIsBoundedAndEndedByTheWindow) {
   EXPECT_FALSE(console.ReadConsoleValue("el 0", "Long(0)=", value));
 }
 
+// A failed exchange says where: the line sent, the text awaited, why, and the last characters
+// received with control characters shown.
+TEST_F(ConsoleTest, AFailureNamesTheExchangeWhyAndWhatArrived) {
+  struct Case {
+    bool value;  // ReadConsoleValue, else SendCommand
+    std::string command, awaited, answer, detail;
+  };
+  const Case cases[] = {
+      {false, "use eeprom", "[EEPROM:]",
+       "use eeprom\r\nUnknown command: use eeprom\r\n\x1b[0m5160QT>",  // the last 48 shown
+       "sent \"use eeprom\", awaited \"[EEPROM:]\": not received within 200 ms; last received "
+       "\"eeprom\\r\\nUnknown command: use eeprom\\r\\n\\x1b[0m5160QT>\""},
+      {true, "el 40", "Long(40)=", "el 40\r\nLong(44)=5-->",
+       "sent \"el 40\", awaited \"Long(40)=\": the value prompt shows another word; last "
+       "received \"el 40\\r\\nLong(44)=5-->\""},
+      {true, "el 40", "Long(40)=", "",
+       "sent \"el 40\", awaited \"Long(40)=\": no value prompt within 200 ms; nothing received"},
+  };
+  for (const Case& c : cases) {
+    port.answer = [&](const std::string&) { return Chunks{{300us, c.answer}}; };
+    std::optional<uint32_t> word;
+    EXPECT_FALSE(c.value ? console.ReadConsoleValue(c.command, c.awaited, word)
+                         : console.SendCommand(c.command, c.awaited));
+    EXPECT_EQ(Describe(console.LastFailure()), c.detail);
+  }
+}
+
 TEST(ConsoleWordTest, WordsTravelAsSignedText) {
   EXPECT_EQ(ToConsoleText(108), " 108");
   EXPECT_EQ(ToConsoleText(4294967295u), "-1");
