@@ -58,64 +58,51 @@ TEST(AppObjectTable, EachCheckAtItsBoundsWithItsTitle) {
   }
 }
 
-TEST(AppObjectTable, AddFillsSlotsInOrderAndRefusesTheEleventhBeforeAnyFieldCheck) {
+// Add fills the slots in order, update and delete confirm or refuse; every change, and only a
+// change, marks the table for the download.
+TEST(AppObjectTable, AddUpdateAndDeleteKeepTheTableInOrder) {
   ParaDef rec;
   rec.AppObjectsUnchanged = true;
   EXPECT_FALSE(AddAppObject(rec, {"1", 0, "1", "255"}).ok);
   EXPECT_EQ(rec.AppObjectCount, 0);
   EXPECT_TRUE(rec.AppObjectsUnchanged);
-
   for (int i = 1; i <= 10; ++i) ASSERT_TRUE(AddAppObject(rec, {std::to_string(i), 0, "1", "8"}).ok);
   EXPECT_EQ(rec.AppObjects[9], (AppObject{"10", 0, 1, 8}));
   EXPECT_FALSE(rec.AppObjectsUnchanged);
 
+  // The eleventh is refused before any of its fields is checked.
   rec.AppObjectsUnchanged = true;
-  const TableResult result = AddAppObject(rec, {"", 0, "", ""});  // every field bad
+  TableResult result = AddAppObject(rec, {"", 0, "", ""});
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.messages, (std::vector<TableMessage>{{"Application Object Max:  10", "Error"}}));
   EXPECT_EQ(rec.AppObjectCount, 10);
-  EXPECT_TRUE(rec.AppObjectsUnchanged);
-}
 
-TEST(AppObjectTable, UpdateConfirmsOrReportsTheCheckThenFailure) {
-  ParaDef rec;
-  ASSERT_TRUE(AddAppObject(rec, {"1", 0, "1", "8"}).ok);
-  rec.AppObjectsUnchanged = true;
-
-  // a kind change empties start and length: the start check fails first
-  TableResult result = UpdateAppObject(rec, 0, {"1", 3, "", ""});
+  // A kind change empties start and length: the start check fails first, then the update.
+  result = UpdateAppObject(rec, 0, {"1", 3, "", ""});
   EXPECT_FALSE(result.ok);
   EXPECT_EQ(result.messages,
             (std::vector<TableMessage>{{"Regisiter Start Address Error. (1-9999)", "Error"},
                                        {"Failure!!!", "Update"}}));
   EXPECT_EQ(rec.AppObjects[0], (AppObject{"1", 0, 1, 8}));
   EXPECT_TRUE(rec.AppObjectsUnchanged);
-
-  result = UpdateAppObject(rec, 0, {"12", 3, "100", "2"});
+  result = UpdateAppObject(rec, 1, {"12", 3, "100", "2"});
   EXPECT_TRUE(result.ok);
   EXPECT_EQ(result.messages, (std::vector<TableMessage>{{"Success!!!", "Update"}}));
-  EXPECT_EQ(rec.AppObjects[0], (AppObject{"12", 3, 100, 2}));
-  EXPECT_FALSE(rec.AppObjectsUnchanged);
-}
-
-TEST(AppObjectTable, DeleteClosesTheGapAndEmptiesTheFreedSlot) {
-  ParaDef rec;
-  rec.AppObjectCount = 3;
-  rec.AppObjects[0] = {"1", 0, 1, 8};
-  rec.AppObjects[1] = {"2", 1, 10, 2};
-  rec.AppObjects[2] = {"3", 3, 20, 4};
-  rec.AppObjectsUnchanged = true;
-
-  ASSERT_TRUE(DeleteAppObject(rec, 1).ok);
-  EXPECT_EQ(rec.AppObjectCount, 2);
-  EXPECT_EQ(std::vector(rec.AppObjects.begin(), rec.AppObjects.begin() + 3),
-            (std::vector<AppObject>{{"1", 0, 1, 8}, {"3", 3, 20, 4}, {"0", 0, 0, 0}}));
   EXPECT_FALSE(rec.AppObjectsUnchanged);
 
+  // Delete closes the gap and empties the freed slot; a slot not in use is refused.
   rec.AppObjectsUnchanged = true;
-  EXPECT_FALSE(DeleteAppObject(rec, 2).ok);  // not in use
+  ASSERT_TRUE(DeleteAppObject(rec, 0).ok);
+  EXPECT_EQ(rec.AppObjectCount, 9);
+  EXPECT_EQ(std::vector(rec.AppObjects.begin(), rec.AppObjects.begin() + 2),
+            (std::vector<AppObject>{{"12", 3, 100, 2}, {"3", 0, 1, 8}}));
+  EXPECT_EQ(std::vector(rec.AppObjects.begin() + 8, rec.AppObjects.end()),
+            (std::vector<AppObject>{{"10", 0, 1, 8}, {"0", 0, 0, 0}}));
+  EXPECT_FALSE(rec.AppObjectsUnchanged);
+  rec.AppObjectsUnchanged = true;
+  EXPECT_FALSE(DeleteAppObject(rec, 9).ok);
   EXPECT_FALSE(DeleteAppObject(rec, -1).ok);
-  EXPECT_EQ(rec.AppObjectCount, 2);
+  EXPECT_EQ(rec.AppObjectCount, 9);
   EXPECT_TRUE(rec.AppObjectsUnchanged);
 }
 

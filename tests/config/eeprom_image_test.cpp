@@ -181,8 +181,7 @@ TEST(Block0Decode, CountWordsAgreeWithTheObjects) {
       {{{4, 0}, {27, Word(0, 1)}, {28, 0}}, true},
   };
   for (const Change& change : changes) {
-    SCOPED_TRACE(::testing::Message()
-                 << change.words[0].first << " " << std::hex << change.words[0].second);
+    SCOPED_TRACE(&change - changes);
     auto changed = w;
     for (auto [index, value] : change.words) changed[index] = value;
     ParaDef r = ConnectRecord();

@@ -59,17 +59,15 @@ TEST(CanSetting, NodeIdRangeAndBaudPositionOfEachApplication) {
 
 // A node ID or baud code outside what the stored application offers falls back to its first.
 TEST(CanSetting, FittingToTheStoredApplication) {
-  struct Case {
-    int app, node, baud, fittedNode, fittedBaud;
-  };
-  for (const Case c : {Case{1, 64, 5, 1, 0}, Case{0, 100, 7, 100, 7}, Case{0, 0, 8, 1, 0}}) {
+  for (auto [app, node, baud, fitted] : {std::tuple{1, 64, 5, std::pair{1, 0}},
+                                         {0, 100, 7, std::pair{100, 7}},
+                                         {0, 0, 8, std::pair{1, 0}}}) {
     ParaDef rec;
-    rec.AppKind = c.app;
-    rec.NodeId = c.node;
-    rec.CanBaudCode = c.baud;  // the module's check lets 8 through
+    rec.AppKind = app;
+    rec.NodeId = node;
+    rec.CanBaudCode = baud;  // the module's check lets 8 through
     FitCanFieldsToApplication(rec);
-    EXPECT_EQ(std::pair(rec.NodeId, rec.CanBaudCode), std::pair(c.fittedNode, c.fittedBaud))
-        << c.node << " " << c.baud;
+    EXPECT_EQ(std::pair(rec.NodeId, rec.CanBaudCode), fitted) << node << " " << baud;
   }
 }
 
