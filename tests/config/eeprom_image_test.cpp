@@ -1,9 +1,12 @@
-// Checking and unpacking the words read from block 0 at connect.
+// Checking and unpacking the words read from block 0 at connect, and packing the record into
+// the words the download writes.
 #include "config/eeprom_image.h"
 
 #include <gtest/gtest.h>
 
-#include "tests/support/records.h"
+#include <tuple>
+
+#include "config/app_object_table.h"
 
 namespace q4410 {
 namespace {
@@ -16,11 +19,12 @@ constexpr uint32_t Bytes(uint32_t b3, uint32_t b2, uint32_t b1, uint32_t b0) {
 }
 
 // A block 0 as a CANopen download leaves it: node 5, both PDO mappings closed, CAN code 3,
-// 9600 baud 8N1, 200 ms, one "Read DI" object of 16 bits at device 10, start 100.
+// 9600 baud 8N1, 200 ms, one "Read DI" object of 16 bits at device 10, start 100; block 2 of
+// the 12 bytes the connect takes it to hold.
 std::vector<uint32_t> CleanWords() {
   std::vector<uint32_t> w(kBlock0WordCount, 0);
   w[0] = 0x01B40000u + 108;
-  w[1] = Word(0, 16);
+  w[1] = Word(0, 12);
   w[2] = Bytes(3, 5, 0, 3);
   w[3] = Word(2024, 5 << 8 | 17);
   w[4] = Bytes(13, 45, 30, 1);
@@ -41,44 +45,27 @@ ParaDef ConnectRecord(AppSelection selected = AppSelection::CANopen) {
   return rec;
 }
 
-TEST(Block0Decode, CleanImageFillsEveryField) {
+// Decoded, and packed again as a download after this connect would pack it, the clean image
+// comes back word for word: every field was taken from its place.
+TEST(Block0Image, CleanImageDecodesAndPacksBackWordForWord) {
   ParaDef rec = ConnectRecord();
-  const auto w = CleanWords();
+  auto w = CleanWords();
   ASSERT_TRUE(DecodeBlock0Header(rec, w, AppSelection::CANopen));
-  EXPECT_FALSE(rec.EepromDataError);
   DecodeBlock0Objects(rec, w);
   EXPECT_FALSE(rec.EepromDataError);
+  EXPECT_EQ(rec.ModuleAppObjects, (std::vector<AppObject>{{"10", 2, 100, 16}}));
+  LoadAppObjectTable(rec);
+  rec.AppObjectsUnchanged = false;
+  EXPECT_EQ(PackBlock0(rec), w);
 
-  const testing::IntFields fields = {
-      {&ParaDef::TxPdoClosed, 1},   {&ParaDef::RxPdoClosed, 1},   {&ParaDef::NodeId, 5},
-      {&ParaDef::AppKind, 0},       {&ParaDef::CanBaudCode, 3},   {&ParaDef::Block1Length, 0},
-      {&ParaDef::Block2Length, 12}, {&ParaDef::ConfigYear, 2024}, {&ParaDef::ConfigMonth, 5},
-      {&ParaDef::ConfigDay, 17},    {&ParaDef::ConfigHour, 13},   {&ParaDef::ConfigMinute, 45},
-      {&ParaDef::ConfigSecond, 30}, {&ParaDef::ComBaudCode, 3},   {&ParaDef::ComDataBits, 8},
-      {&ParaDef::ComParity, 0},     {&ParaDef::ComStopBits, 1},   {&ParaDef::ComTimeoutMs, 200},
-      {&ParaDef::ComChecksum, 174}, {&ParaDef::TxDigitalBytes, 2}};
-  testing::ExpectFields(rec, fields);
-  ASSERT_EQ(rec.ModuleAppObjects.size(), 1u);
-  EXPECT_EQ(rec.ModuleAppObjects[0], (AppObject{"10", 2, 100, 16}));
-  EXPECT_TRUE(rec.AppObjectsUnchanged);  // decoding leaves it to the connect
-}
-
-TEST(Block0Decode, BlankModuleStopsAtW0WithNothingStored) {
-  for (uint32_t w0 : {0u, 0x01B40000u, kBlock0EarlyStopMax}) {
-    SCOPED_TRACE(w0);
-    auto w = CleanWords();
-    w[0] = w0;
-    ParaDef rec = ConnectRecord();
-    rec.NodeId = 9;
-    EXPECT_FALSE(DecodeBlock0Header(rec, w, AppSelection::CANopen));
-    EXPECT_TRUE(rec.EepromDataError);
-    EXPECT_EQ(rec.NodeId, 9);
-    EXPECT_EQ(rec.ComTimeoutMs, ParaDef{}.ComTimeoutMs);
-    EXPECT_EQ(rec.ModuleAppObjectCount, 0);
-  }
+  // While the table is unchanged the module keeps its own object and count words.
+  rec.AppObjectsUnchanged = true;
+  std::fill(w.begin() + 7, w.end(), 0u);
+  EXPECT_EQ(PackBlock0(rec), w);
 }
 
 // Each checked word at and past its limits: whether it is a data error, and what is stored.
+// A data error in the header leaves the objects unread.
 TEST(Block0Decode, HeaderWordsAtTheirLimits) {
   using Field = int ParaDef::*;
   constexpr AppSelection kDeviceNet = AppSelection::DeviceNet;
@@ -91,7 +78,10 @@ TEST(Block0Decode, HeaderWordsAtTheirLimits) {
     AppSelection selected = AppSelection::CANopen;
   };
   const Case cases[] = {
-      // Markers past the early stop: warned about, and the later words are stored.
+      // A blank module: nothing is stored. Past the early stop a marker is warned about, and
+      // the later words are stored.
+      {0, 0, true, &ParaDef::NodeId, 1},
+      {0, kBlock0EarlyStopMax, true, &ParaDef::NodeId, 1},
       {0, kBlock0EarlyStopMax + 1, true, &ParaDef::NodeId, 5},
       {0, 0x01B4006Du, true, &ParaDef::NodeId, 5},
       {0, 0x01B5006Cu, true, &ParaDef::NodeId, 5},
@@ -99,8 +89,6 @@ TEST(Block0Decode, HeaderWordsAtTheirLimits) {
       {1, Word(28, 16), false, &ParaDef::Block1Length, 0},
       {1, Word(27, 16), true, &ParaDef::Block1Length, 0},
       {1, Word(0, 11), true, &ParaDef::Block2Length, 12},
-      {1, Word(0, 12), false, &ParaDef::Block2Length, 12},
-      {1, Word(28, 16), false, &ParaDef::Block1Length, 28, kDeviceNet},
       {1, Word(0, 16), true, &ParaDef::Block1Length, 28, kDeviceNet},
       // Node ID range of the selection; a refused one is not stored.
       {2, Bytes(0, 0, 0, 0), true, &ParaDef::NodeId, 1},
@@ -137,52 +125,33 @@ TEST(Block0Decode, HeaderWordsAtTheirLimits) {
       {4, Bytes(13, 45, 30, 11), true, &ParaDef::ModuleAppObjectCount, 0},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "W" << c.word << " " << std::hex << c.value);
     auto w = CleanWords();
     if (c.selected == kDeviceNet) w[1] = Word(28, 16);
     w[c.word] = c.value;
     ParaDef rec = ConnectRecord(c.selected);
     DecodeBlock0Header(rec, w, c.selected);
-    EXPECT_EQ(rec.EepromDataError, c.error) << "W" << c.word << " " << std::hex << c.value;
-    EXPECT_EQ(rec.*c.field, c.expected) << "W" << c.word << " " << std::hex << c.value;
+    EXPECT_EQ(rec.EepromDataError, c.error);
+    EXPECT_EQ(rec.*c.field, c.expected);
+    DecodeBlock0Objects(rec, w);
+    EXPECT_EQ(rec.TxDigitalBytes, c.error ? 0 : 2);
   }
 }
 
-TEST(Block0Decode, ObjectCountZeroIsAnEmptyTable) {
-  auto w = CleanWords();
-  w[4] = Bytes(13, 45, 30, 0);
-  w[7] = w[8] = w[28] = 0;
-  ParaDef rec = ConnectRecord();
-  rec.ModuleAppObjects.assign(3, AppObject{"1", 0, 1, 1});
-  ASSERT_TRUE(DecodeBlock0Header(rec, w, AppSelection::CANopen));
-  DecodeBlock0Objects(rec, w);
-  EXPECT_FALSE(rec.EepromDataError);
-  EXPECT_EQ(rec.ModuleAppObjectCount, 0);
-  EXPECT_TRUE(rec.ModuleAppObjects.empty());
-
-  // An empty table still needs empty count words.
-  w[27] = Word(0, 1);
-  rec = ConnectRecord();
-  DecodeBlock0Header(rec, w, AppSelection::CANopen);
-  DecodeBlock0Objects(rec, w);
-  EXPECT_TRUE(rec.EepromDataError);
-}
-
-TEST(Block0Decode, ObjectTotalsPerKindAndCountWordChecks) {
+// Seven objects, one of each kind and one of a kind the module does not know, with the count
+// words a download writes for them.
+TEST(Block0Decode, CountWordsAgreeWithTheObjects) {
   auto w = CleanWords();
   w[4] = Bytes(0, 0, 0, 7);
-  const uint32_t objects[][2] = {
-      {Bytes(1, 0, 0, 0), Word(1, 9)},    // Write DO, 9 bits: 2 bytes
-      {Bytes(2, 0, 0, 0), Word(20, 1)},   // Write DO, 1 bit: 1 byte
-      {Bytes(3, 1, 0, 0), Word(1, 5)},    // Write AO, 5 registers
-      {Bytes(4, 2, 0, 0), Word(1, 8)},    // Read DI, 8 bits: 1 byte
-      {Bytes(5, 4, 0, 0), Word(1, 17)},   // Read DO, 17 bits: 3 bytes
-      {Bytes(6, 3, 0, 0), Word(1, 2)},    // Read AI, 2 registers
-      {Bytes(247, 9, 0, 0), Word(1, 50)}  // unknown kind: accepted, adds nothing
-  };
-  for (int j = 0; j < 7; ++j) {
-    w[7 + 2 * j] = objects[j][0];
-    w[8 + 2 * j] = objects[j][1];
-  }
+  const uint32_t objects[] = {
+      Bytes(1, 0, 0, 0),   Word(1, 9),    // Write DO, 9 bits: 2 bytes
+      Bytes(2, 0, 0, 0),   Word(20, 1),   // Write DO, 1 bit: 1 byte
+      Bytes(3, 1, 0, 0),   Word(1, 5),    // Write AO, 5 registers
+      Bytes(4, 2, 0, 0),   Word(1, 8),    // Read DI, 8 bits: 1 byte
+      Bytes(5, 4, 0, 0),   Word(1, 17),   // Read DO, 17 bits: 3 bytes
+      Bytes(6, 3, 0, 0),   Word(1, 2),    // Read AI, 2 registers
+      Bytes(247, 9, 0, 0), Word(1, 50)};  // unknown kind: accepted, adds nothing
+  std::copy(std::begin(objects), std::end(objects), w.begin() + 7);
   w[27] = Word(3, 5);
   w[28] = Word(4, 2);
 
@@ -191,52 +160,94 @@ TEST(Block0Decode, ObjectTotalsPerKindAndCountWordChecks) {
   DecodeBlock0Objects(rec, w);
   EXPECT_FALSE(rec.EepromDataError);
   EXPECT_EQ(rec.ModuleAppObjects[6], (AppObject{"247", 9, 1, 50}));
-  EXPECT_EQ(rec.RxAnalogBytes, 5);  // registers, as stored
-  EXPECT_EQ(rec.TxAnalogBytes, 2);
+  EXPECT_EQ(
+      std::tuple(rec.RxDigitalBytes, rec.RxAnalogBytes, rec.TxDigitalBytes, rec.TxAnalogBytes),
+      std::tuple(3, 5, 4, 2));  // analog data in registers, as stored
 
   // Any one of the four counts off by one is a data error, and so is a length of 32768 or
-  // more (here 4096 bytes of Read DI) even when the counts agree with it.
-  const std::vector<std::pair<int, uint32_t>> mismatches[] = {
-      {{27, Word(4, 5)}},
-      {{27, Word(3, 4)}},
-      {{28, Word(3, 2)}},
-      {{28, Word(4, 3)}},
-      {{14, Word(1, 32768)}, {28, Word(4099, 2)}}};
-  for (const auto& changes : mismatches) {
-    auto bad = w;
-    for (auto [index, value] : changes) bad[index] = value;
+  // more (here 4096 bytes of Read DI) even when the counts agree with it. No objects (an
+  // empty table, whatever it held before) need empty count words.
+  struct Change {
+    std::vector<std::pair<int, uint32_t>> words;
+    bool error;
+  };
+  const Change changes[] = {
+      {{{27, Word(4, 5)}}, true},
+      {{{27, Word(3, 4)}}, true},
+      {{{28, Word(3, 2)}}, true},
+      {{{28, Word(4, 3)}}, true},
+      {{{14, Word(1, 32768)}, {28, Word(4099, 2)}}, true},
+      {{{4, 0}, {27, 0}, {28, 0}}, false},
+      {{{4, 0}, {27, Word(0, 1)}, {28, 0}}, true},
+  };
+  for (const Change& change : changes) {
+    SCOPED_TRACE(&change - changes);
+    auto changed = w;
+    for (auto [index, value] : change.words) changed[index] = value;
     ParaDef r = ConnectRecord();
-    DecodeBlock0Header(r, bad, AppSelection::CANopen);
-    DecodeBlock0Objects(r, bad);
-    EXPECT_TRUE(r.EepromDataError) << changes[0].first << " " << std::hex << changes[0].second;
+    r.ModuleAppObjects.assign(3, AppObject{"1", 0, 1, 1});
+    DecodeBlock0Header(r, changed, AppSelection::CANopen);
+    DecodeBlock0Objects(r, changed);
+    EXPECT_EQ(r.EepromDataError, change.error);
+    EXPECT_EQ(r.ModuleAppObjects.size(), static_cast<size_t>(r.ModuleAppObjectCount));
   }
 }
 
-TEST(Block0Decode, ObjectsAreNotReadAfterADataError) {
-  auto w = CleanWords();
-  w[5] = Bytes(9, 8, 0, 1);
-  ParaDef rec = ConnectRecord();
-  DecodeBlock0Header(rec, w, AppSelection::CANopen);
-  DecodeBlock0Objects(rec, w);
-  EXPECT_EQ(rec.TxDigitalBytes, 0);
+// A month above 12 or a day above 31 is stored as 0 and is a data error.
+TEST(FirmwareWords, VersionAndDate) {
+  for (auto [f1, text, error] : {std::tuple{Word(2008, 12 << 8 | 31), "1.05-2008/12/31", false},
+                                 {Word(2008, 13 << 8 | 31), "1.05-2008/00/31", true},
+                                 {Word(2008, 12 << 8 | 32), "1.05-2008/12/00", true}}) {
+    ParaDef rec;
+    DecodeFirmwareWords(rec, 0xABCD0105u, f1);
+    EXPECT_EQ(FirmwareText(rec), text);
+    EXPECT_EQ(rec.EepromDataError, error) << text;
+  }
 }
 
-TEST(FirmwareWords, VersionAndDate) {
+TEST(Block0Pack, StrayValuesStayInsideTheirFields) {
   ParaDef rec;
-  DecodeFirmwareWords(rec, 0xABCD0105u, Word(2008, 3 << 8 | 12));
-  EXPECT_EQ(FirmwareText(rec), "1.05-2008/03/12");
-  EXPECT_FALSE(rec.EepromDataError);
+  rec.NodeId = 0x1FF;
+  rec.CanBaudCode = -1;
+  rec.ComTimeoutMs = 0x12345;
+  rec.ComChecksum = 0x1AE;
+  rec.AppObjects[0] = {"300", 0x101, 0x10001, -1};
+  rec.AppObjects[1] = {"12.5", 3, 1, 1};
+  rec.AppObjectCount = 12;  // more than the table holds
+  rec.RxDigitalBytes = 0x10003;
+  rec.RxAnalogBytes = 110;  // bytes; the module counts registers
+  const auto w = PackBlock0(rec);
+  ASSERT_EQ(w.size(), 29u);
+  EXPECT_EQ(w[2], 0x00FF00FFu);
+  EXPECT_EQ(w[4] & 0xFFu, 10u);
+  EXPECT_EQ(w[6], 0x2345AE00u);
+  EXPECT_EQ(w[7], 0x2C010000u);
+  EXPECT_EQ(w[8], 0x0001FFFFu);
+  EXPECT_EQ(w[9], 0x0C030000u);  // a half rounds to the even neighbour
+  EXPECT_EQ(w[27], 0x00030037u);
+}
 
-  DecodeFirmwareWords(rec, 0x0105u, Word(2008, 13 << 8 | 31));
-  EXPECT_EQ(rec.FirmwareMonth, 0);
-  EXPECT_EQ(rec.FirmwareDay, 31);
-  EXPECT_TRUE(rec.EepromDataError);
+TEST(Block2Pack, WordsAndErrorControlReadBack) {
+  ParaDef rec;
+  rec.GuardTime = 1500;
+  rec.LifeTimeFactor = 3;
+  rec.RxPdoLast = 4;
+  rec.TxPdoLast = 7;
+  EXPECT_EQ(PackBlock2(rec), (std::vector<uint32_t>{0x0005DC03u, 0, 0x04070000u, 0}));
+  rec.AppObjectsUnchanged = true;  // after a download with the table untouched
+  EXPECT_EQ(PackBlock2(rec)[0], 0xFF05DC03u);
 
-  rec.EepromDataError = false;
-  DecodeFirmwareWords(rec, 0x0105u, Word(2008, 12 << 8 | 32));
-  EXPECT_EQ(rec.FirmwareMonth, 12);
-  EXPECT_EQ(rec.FirmwareDay, 0);
-  EXPECT_TRUE(rec.EepromDataError);
+  // Bit 26 says whether the time is the heartbeat time or the guard time; the other fields of
+  // error control are cleared.
+  const auto ErrorControl = [](uint32_t word) {
+    ParaDef back;
+    back.GuardTime = back.HeartbeatTime = back.LifeTimeFactor = 99;
+    DecodeErrorControl(back, word);
+    return std::tuple(back.GuardTime, back.LifeTimeFactor, back.HeartbeatTime);
+  };
+  EXPECT_EQ(ErrorControl(0x0005DC03u), std::tuple(1500L, 3, 0L));
+  EXPECT_EQ(ErrorControl(0xFF05DC03u), std::tuple(0L, 0, 1500L));
+  EXPECT_EQ(ErrorControl(0x04FFFF12u), std::tuple(0L, 0, 65535L));
 }
 
 }  // namespace

@@ -7,13 +7,13 @@
 namespace q4410::testing {
 
 struct CtlRun {
-  int exitCode = -1;  // -1 when it crashed or did not finish in time
+  int exitCode = -1;  // -1 when it crashed or did not finish within 30 s
   std::string out;
   std::string err;
 };
 
 // `input` goes to its standard input; `environment` entries ("NAME=VALUE") are added to ours.
-CtlRun RunCtl(const QStringList& args, int timeoutMs = 30000, const std::string& input = {},
+CtlRun RunCtl(const QStringList& args, const std::string& input = {},
               const QStringList& environment = {});
 
 }  // namespace q4410::testing

@@ -3,11 +3,6 @@
 // bit, 300 ms; a Read AI object of four registers and a Write DO object of ten bits.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <utility>
-#include <vector>
-
 #include "config/para_def.h"
 
 namespace q4410::testing {
@@ -25,13 +20,6 @@ inline ParaDef ConfiguredRecord() {
   rec.AppObjects[1] = {"2", 0, 1, 10};
   rec.AppObjectCount = 2;
   return rec;
-}
-
-// Expects each whole-number field named to hold its value.
-using IntFields = std::vector<std::pair<int ParaDef::*, int>>;
-inline void ExpectFields(const ParaDef& rec, const IntFields& fields) {
-  for (std::size_t i = 0; i < fields.size(); ++i)
-    EXPECT_EQ(rec.*fields[i].first, fields[i].second) << "field " << i + 1 << " of the list";
 }
 
 }  // namespace q4410::testing
