@@ -3,32 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <utility>
+#include <array>
+#include <tuple>
 #include <vector>
 
 #include "tests/ui/window_session.h"
 #include "ui/common/download_choices.h"
-#include "ui/common/settings_store.h"
 
-namespace q4410 {
+namespace q4410::testing {
 namespace {
-
-// One run of the program as far as the EDS window sees it.
-struct ProgramRun {
-  explicit ProgramRun(ui::MemorySettingsStore remembered) : settings(std::move(remembered)) {
-    session.settings = &settings;
-    session.files = &files;
-  }
-  ParaDef rec;
-  QtSerialPort port;
-  testing::RecordingMessageBoxes boxes;
-  ui::MemorySettingsStore settings;
-  testing::QueuedFileDialogs files;
-  ui::Session session{rec, {port, ui::WindowConsoleEnv()}, boxes, {}, {}};
-};
 
 std::string ShownFolder(const ui::COPEDS_F& window) {
   return window.findChild<QLineEdit*>("EdsFolder")->text().toStdString();
@@ -44,8 +28,10 @@ TEST(EdsWindow, FolderAndVerificationStartFromTheirDefaultsAndAreRemembered) {
   EXPECT_EQ(ui::DefaultEdsFolder(writable.path().toStdString()), writable.path().toStdString());
   EXPECT_EQ(ui::DefaultEdsFolder(writable.path().toStdString() + "/missing"), documents);
 
-  ProgramRun first({});
+  ui::MemorySettingsStore store;  // what one run of the program leaves to the next
   {
+    WindowSession first({}, &store);
+    first.session.edsDirectory.clear();
     ui::COPEDS_F window(first.session);
     // The tests' own folder is writable.
     EXPECT_EQ(ShownFolder(window), QCoreApplication::applicationDirPath().toStdString());
@@ -56,7 +42,8 @@ TEST(EdsWindow, FolderAndVerificationStartFromTheirDefaultsAndAreRemembered) {
     Verify(window)->click();
   }
 
-  ProgramRun second(first.settings);
+  WindowSession second({}, &store);
+  second.session.edsDirectory.clear();
   {
     ui::COPEDS_F window(second.session);
     EXPECT_EQ(ShownFolder(window), chosen.path().toStdString());
@@ -66,23 +53,26 @@ TEST(EdsWindow, FolderAndVerificationStartFromTheirDefaultsAndAreRemembered) {
   EXPECT_EQ(ShownFolder(ui::COPEDS_F(second.session)), writable.path().toStdString());
 }
 
-TEST(EdsWindow, FinishHandsTheFolderAndTheCheckBoxToTheDownload) {
-  QTemporaryDir chosen;
-  ProgramRun run({});
-  run.session.edsDirectory = chosen.path().toStdString();
-  ui::COPEDS_F window(run.session);
-  std::vector<std::pair<std::string, bool>> requests;
-  window.runDownload = [&](ParaDef&, Link&, const DownloadRequest& request, DialogueObserver&) {
-    requests.emplace_back(request.edsDirectory, request.verify);
+TEST(EdsWindow, FinishHandsTheFolderTheCheckBoxAndTheDescriptionToTheDownload) {
+  WindowSession s;
+  s.session.flow = nullptr;  // the window on its own, with no port selection to check
+  ui::COPEDS_F window(s.session);
+  using Request = std::tuple<std::string, bool, std::array<std::string, 2>>;
+  std::vector<Request> requests;
+  window.runDownload = [&](ParaDef& rec, Link&, const DownloadRequest& request, DialogueObserver&) {
+    requests.emplace_back(request.edsDirectory, request.verify, rec.EdsInfoText);
     return DownloadOutcome{};
   };
+  window.findChild<QLineEdit*>("EDSInfo_0")->setText("Pump station 3");
+  window.findChild<QLineEdit*>("EDSInfo_1")->setText("J. Doe");
   auto* finish = window.findChild<QPushButton*>("FinishButton");
   finish->click();
   Verify(window)->click();
   finish->click();
-  const std::string folder = chosen.path().toStdString();
-  EXPECT_EQ(requests, (std::vector<std::pair<std::string, bool>>{{folder, true}, {folder, false}}));
+  const std::string folder = s.session.edsDirectory;
+  const std::array<std::string, 2> info{"Pump station 3", "J. Doe"};
+  EXPECT_EQ(requests, (std::vector<Request>{{folder, true, info}, {folder, false, info}}));
 }
 
 }  // namespace
-}  // namespace q4410
+}  // namespace q4410::testing
