@@ -1,10 +1,9 @@
 // Commissioning several modules from the main window: cloning one module into a factory-fresh
-// one through a configuration file, finding the module's port, remembered settings.
+// one through a configuration file, finding the module's port.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QFile>
-#include <QRadioButton>
 #include <fstream>
 
 #include "config_file/config_json.h"
@@ -78,22 +77,7 @@ TEST(Fleet, FindSelectsThePortWhereTheModuleAnswers) {
                 silent.device() + ": no answer\n" + module.device() + ": 5160QT answered", 0),
             0u)
       << s.boxes.boxes[0].text;
-  EXPECT_TRUE(s.Enabled("Connect"));
-}
-
-TEST(Fleet, ApplicationAndWindowPositionComeBackAndChangesAreRemembered) {
-  ui::MemorySettingsStore store;
-  store.SetValue(ui::kApplicationKey, "DeviceNet");
-  store.SetValue(ui::kWindowPositionKey, "40,30");
-  WindowSession s({"/dev/q4410-a", "/dev/q4410-b"}, &store);
-  EXPECT_TRUE(s.Get<QRadioButton>("ApplicationSelect_1")->isChecked());
-  EXPECT_EQ(s.main->pos(), QPoint(40, 30));
-  s.Get<QComboBox>("ComPort")->setCurrentIndex(1);
-  s.Click("ApplicationSelect_0");
-  s.main->move(60, 50);
-  EXPECT_EQ(store.Value(ui::kLastPortKey), "/dev/q4410-b");
-  EXPECT_EQ(store.Value(ui::kApplicationKey), "CANopen");
-  EXPECT_EQ(store.Value(ui::kWindowPositionKey), "60,50");
+  EXPECT_TRUE(s.Get("Connect")->isEnabled());
 }
 
 }  // namespace

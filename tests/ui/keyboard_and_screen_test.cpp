@@ -21,7 +21,7 @@ bool TabTo(QWidget* target) {
 }
 
 // The typical configuration from the keyboard alone: connect, CAN and serial settings, on
-// through the editor, Finish, then the File menu.
+// through the editor, Finish, then Exit.
 TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
   SimulatedModule module(sim::ExampleImage(), {});
   ASSERT_TRUE(module.started());
@@ -36,7 +36,6 @@ TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
   s.Get("CANNodeId")->setFocus();
   s.SetText("CANNodeId", "17");
   QTest::keyClick(Focused(), Qt::Key_Return);
-  EXPECT_EQ(s.rec.NodeId, 17);
 
   // The picture buttons are reached with Tab, named, and pressed with Space or Enter.
   auto* can = s.Get<QAbstractButton>("ComButton_0");
@@ -73,16 +72,26 @@ TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
                     "Information"}}));
   EXPECT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK: " + written);
   EXPECT_EQ(s.windows.edsWindow(), nullptr);
-  EXPECT_TRUE(s.main->isVisible());
   EXPECT_EQ(module.Word(0, 48), 0x00110003u);  // node 17, 125 kbit/s
   EXPECT_EQ(module.Word(0, 64), 0x02EE5500u);  // 750 ms, 19200 8E1
-  s.boxes.boxes.clear();
 
+  // Exit from the File menu answered No keeps everything; Yes from the button empties the
+  // tables and closes every window.
+  s.windows.OpenShowModule();
+  s.boxes.boxes.clear();
+  s.boxes.answers = {false, true};
   s.main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(s.main));
   QTest::keyClick(s.main, Qt::Key_F, Qt::AltModifier);
   QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
-  EXPECT_EQ(s.boxes.boxes, (Boxes{{"Are you sure to exit this program?", "Exit Query", true}}));
+  EXPECT_TRUE(s.main->isVisible());
+  EXPECT_NE(s.windows.showModule(), nullptr);
+  QTest::keyClick(s.Get("EixtProgram"), Qt::Key_Space);
+  EXPECT_EQ(s.boxes.boxes, Boxes(2, {"Are you sure to exit this program?", "Exit Query", true}));
+  EXPECT_FALSE(s.main->isVisible());
+  EXPECT_TRUE(s.rec.Block0Image.empty());
+  EXPECT_TRUE(s.rec.ModuleAppObjects.empty());
+  EXPECT_EQ(s.windows.showModule(), nullptr);
 }
 
 // Every window, with the most it can show, lies inside a 1024x768 screen with room for its
@@ -106,9 +115,7 @@ TEST(SmallScreen, EveryWindowFitsOn1024x768) {
     if (!window->isVisible()) continue;
     ++shown;
     const QRect frame(window->pos(), window->size() + QSize(0, ui::kTitleBarAllowance));
-    EXPECT_TRUE(screen.contains(frame))
-        << window->objectName().toStdString() << " at " << frame.x() << "," << frame.y() << " "
-        << frame.width() << "x" << frame.height();
+    EXPECT_TRUE(screen.contains(frame)) << window->objectName().toStdString();
   }
   EXPECT_EQ(shown, 7);
 }

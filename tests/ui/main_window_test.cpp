@@ -1,4 +1,4 @@
-// The main window: its lists, "Connect" against a simulated module, and the close query.
+// The main window: its lists and "Connect" against a simulated module.
 #include <gtest/gtest.h>
 
 #include <QTimer>
@@ -48,7 +48,7 @@ TEST(MainWindow, ConnectLocksTheWindowShowsTheModuleAndAFailedOneForgetsIt) {
   QObject::connect(&whileBusy, &QTimer::timeout, s.main, [&] {
     if (busyMeanwhile || !(busyMeanwhile = s.session.link.LinkBusy)) return;
     for (const char* name : {"Connect", "ComPort", "EixtProgram", "CreateMBDevice"})
-      if (s.Enabled(name)) enabledMeanwhile.push_back(name);
+      if (s.Get(name)->isEnabled()) enabledMeanwhile.push_back(name);
     s.main->Connect_Click();  // a second connect, as a click that got through would start
     closedMeanwhile = s.main->close();
   });
@@ -59,11 +59,9 @@ TEST(MainWindow, ConnectLocksTheWindowShowsTheModuleAndAFailedOneForgetsIt) {
   EXPECT_EQ(enabledMeanwhile, std::vector<std::string>{});
   EXPECT_FALSE(closedMeanwhile);
   EXPECT_EQ(s.boxes.boxes, (Boxes{{"Module is connecting now!", "Error", false, false}}));
-  EXPECT_TRUE(s.main->isVisible());
-  EXPECT_FALSE(s.session.link.LinkBusy);
   EXPECT_FALSE(s.port.IsOpen());
   for (const char* name : {"Connect", "ComPort", "EixtProgram", "CreateMBDevice"})
-    EXPECT_TRUE(s.Enabled(name)) << name;
+    EXPECT_TRUE(s.Get(name)->isEnabled()) << name;
   s.PressPort(1);
   std::vector<std::string> shown;
   for (const char* name : {"CommunicationState", "FirmwareVer", "ViewerText_0", "ViewerText_1",
@@ -88,23 +86,6 @@ TEST(MainWindow, ConnectLocksTheWindowShowsTheModuleAndAFailedOneForgetsIt) {
   EXPECT_EQ(s.Text("FirmwareVer"), "");
   s.Click("CreateMBDevice");
   EXPECT_EQ(s.windows.editor(), nullptr);
-}
-
-TEST(MainWindow, ExitQueryAnsweredNoKeepsEverythingYesEmptiesTheTables) {
-  WindowSession s;
-  s.rec.Block0Image = {1, 2, 3};
-  s.rec.ModuleAppObjects = {AppObject{"5", 3, 1, 4}};
-  s.windows.OpenShowModule();
-  s.boxes.answers = {false, true};
-  s.Click("EixtProgram");
-  EXPECT_TRUE(s.main->isVisible());
-  EXPECT_NE(s.windows.showModule(), nullptr);
-  s.main->findChild<QAction*>("ExitProgram")->trigger();
-  EXPECT_EQ(s.boxes.boxes, Boxes(2, {"Are you sure to exit this program?", "Exit Query", true}));
-  EXPECT_FALSE(s.main->isVisible());
-  EXPECT_TRUE(s.rec.Block0Image.empty());
-  EXPECT_TRUE(s.rec.ModuleAppObjects.empty());
-  EXPECT_EQ(s.windows.showModule(), nullptr);
 }
 
 }  // namespace

@@ -71,17 +71,10 @@ inline void FlushUnloads() {
 
 // File dialogs that answer with the paths or folders a test queued, in order.
 struct QueuedFileDialogs : ui::FileDialogs {
-  std::string OpenFileName(QWidget*, const std::string&, const std::string&,
-                           const std::string&) override {
-    return Next();
-  }
-  std::string SaveFileName(QWidget*, const std::string&, const std::string&,
-                           const std::string&) override {
-    return Next();
-  }
-  std::string ExistingFolder(QWidget*, const std::string&, const std::string&) override {
-    return Next();
-  }
+  using Text = const std::string&;
+  std::string OpenFileName(QWidget*, Text, Text, Text) override { return Next(); }
+  std::string SaveFileName(QWidget*, Text, Text, Text) override { return Next(); }
+  std::string ExistingFolder(QWidget*, Text, Text) override { return Next(); }
   std::string Next() {
     if (answers.empty()) return {};
     std::string answer = answers.front();
@@ -116,7 +109,6 @@ struct WindowSession {
     return Find<T>(main, name);
   }
   void Click(const QString& name) const { Get<QAbstractButton>(name)->click(); }
-  bool Enabled(const QString& name) const { return Get(name)->isEnabled(); }
   std::string Text(const QString& name) const { return Get<QLineEdit>(name)->text().toStdString(); }
   void SetText(const QString& name, const QString& text) const {
     Get<QLineEdit>(name)->setText(text);
