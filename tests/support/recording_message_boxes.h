@@ -22,9 +22,8 @@ class RecordingMessageBoxes : public ui::MessageBoxes {
   void Show(QWidget*, const std::string& text, const std::string& title) override {
     boxes.push_back({text, title, false});
   }
-  void Notify(QWidget* parent, const std::string& text, const std::string& title) override {
+  void Notify(QWidget*, const std::string& text, const std::string& title) override {
     boxes.push_back({text, title, false, false});
-    if (notifyForReal) ui::QtMessageBoxes().Notify(parent, text, title);
   }
   bool AskYesNo(QWidget*, const std::string& text, const std::string& title) override {
     boxes.push_back({text, title, true});
@@ -38,7 +37,6 @@ class RecordingMessageBoxes : public ui::MessageBoxes {
   std::vector<RecordedBox> boxes;
   std::deque<bool> answers;  // Yes = true; No when empty
   int beeps = 0;
-  bool notifyForReal = false;  // also show messages that do not wait, as the program does
 };
 
 }  // namespace q4410::testing

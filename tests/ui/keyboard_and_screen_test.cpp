@@ -1,15 +1,9 @@
 // The windows from the keyboard alone, and on the smallest screen they must fit.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include "sim/image_report.h"
-#include "tests/support/simulated_module.h"
 #include "tests/ui/window_session.h"
 #include "ui/main/about_box.h"
 
@@ -26,33 +20,34 @@ bool TabTo(QWidget* target) {
   return Focused() == target;
 }
 
+// The typical configuration from the keyboard alone: connect, CAN and serial settings, on
+// through the editor, Finish, then Exit.
 TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
   SimulatedModule module(sim::ExampleImage(), {});
   ASSERT_TRUE(module.started());
   WindowSession s({module.device()});
-  QTemporaryDir edsDir;
-  s.session.edsDirectory = edsDir.path().toStdString();
   s.main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(s.main));
   s.Get("ComPort")->setFocus();
   QTest::keyClick(s.Get("Connect"), Qt::Key_Space);
   ASSERT_TRUE(s.main->ModuleConnected());
 
-  // The picture buttons are reached with Tab, named, and pressed with Space or Enter.
-  auto* com = s.Get<QAbstractButton>("ComButton_1");
-  ASSERT_TRUE(TabTo(com));
-  EXPECT_FALSE(com->accessibleName().isEmpty());
-  EXPECT_FALSE(com->toolTip().isEmpty());
-  QTest::keyClick(Focused(), Qt::Key_Space);
-  EXPECT_EQ(s.main->SelectedPortButton(), 1);
-  QTest::keyClick(s.Get("ComButton_0"), Qt::Key_Return);
-  EXPECT_EQ(s.main->SelectedPortButton(), 0);
-
   // Enter in the node ID takes it over.
   s.Get("CANNodeId")->setFocus();
   s.SetText("CANNodeId", "17");
   QTest::keyClick(Focused(), Qt::Key_Return);
-  EXPECT_EQ(s.rec.NodeId, 17);
+
+  // The picture buttons are reached with Tab, named, and pressed with Space or Enter.
+  auto* can = s.Get<QAbstractButton>("ComButton_0");
+  ASSERT_TRUE(TabTo(can));
+  EXPECT_FALSE(can->accessibleName().isEmpty());
+  EXPECT_FALSE(can->toolTip().isEmpty());
+  QTest::keyClick(Focused(), Qt::Key_Space);
+  EXPECT_EQ(s.main->SelectedPortButton(), 0);
+  QTest::keyClick(s.Get("ComButton_1"), Qt::Key_Return);
+  EXPECT_EQ(s.main->SelectedPortButton(), 1);
+  s.SetText("ComTimeout", "750");
+  QTest::keyClick(s.Get("SettingCOMParameter"), Qt::Key_Space);
 
   // The menu bar by its mnemonics: About opens and Escape closes it.
   QTest::keyClick(s.main, Qt::Key_A, Qt::AltModifier);
@@ -71,16 +66,32 @@ TEST(KeyboardOnly, ConnectedModuleConfiguredWithoutTheMouse) {
   ASSERT_NE(s.windows.edsWindow(), nullptr);
   QTest::keyClick(s.InEds<QPushButton>("FinishButton"), Qt::Key_Space);
   FlushUnloads();
-  const std::string written = edsDir.path().toStdString() + "/COPn17.eds";
+  const std::string written = s.Path("COPn17.eds");
+  EXPECT_EQ(s.boxes.boxes,
+            (Boxes{{"The module is configured and its EDS file is written:\n" + written,
+                    "Information"}}));
   EXPECT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK: " + written);
-  EXPECT_EQ(module.Word(0, 48) >> 16 & 0xFF, 17u);  // the node ID
-  s.boxes.boxes.clear();
+  EXPECT_EQ(s.windows.edsWindow(), nullptr);
+  EXPECT_EQ(module.Word(0, 48), 0x00110003u);  // node 17, 125 kbit/s
+  EXPECT_EQ(module.Word(0, 64), 0x02EE5500u);  // 750 ms, 19200 8E1
 
+  // Exit from the File menu answered No keeps everything; Yes from the button empties the
+  // tables and closes every window.
+  s.windows.OpenShowModule();
+  s.boxes.boxes.clear();
+  s.boxes.answers = {false, true};
   s.main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(s.main));
   QTest::keyClick(s.main, Qt::Key_F, Qt::AltModifier);
   QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_X);
-  EXPECT_EQ(s.boxes.boxes, (Boxes{{"Are you sure to exit this program?", "Exit Query", true}}));
+  EXPECT_TRUE(s.main->isVisible());
+  EXPECT_NE(s.windows.showModule(), nullptr);
+  QTest::keyClick(s.Get("EixtProgram"), Qt::Key_Space);
+  EXPECT_EQ(s.boxes.boxes, Boxes(2, {"Are you sure to exit this program?", "Exit Query", true}));
+  EXPECT_FALSE(s.main->isVisible());
+  EXPECT_TRUE(s.rec.Block0Image.empty());
+  EXPECT_TRUE(s.rec.ModuleAppObjects.empty());
+  EXPECT_EQ(s.windows.showModule(), nullptr);
 }
 
 // Every window, with the most it can show, lies inside a 1024x768 screen with room for its
@@ -104,9 +115,7 @@ TEST(SmallScreen, EveryWindowFitsOn1024x768) {
     if (!window->isVisible()) continue;
     ++shown;
     const QRect frame(window->pos(), window->size() + QSize(0, ui::kTitleBarAllowance));
-    EXPECT_TRUE(screen.contains(frame))
-        << window->objectName().toStdString() << " at " << frame.x() << "," << frame.y() << " "
-        << frame.width() << "x" << frame.height();
+    EXPECT_TRUE(screen.contains(frame)) << window->objectName().toStdString();
   }
   EXPECT_EQ(shown, 7);
 }

@@ -1,12 +1,8 @@
-// The main window: its lists, "Connect" against a simulated module, and the close query.
+// The main window: its lists and "Connect" against a simulated module.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QRadioButton>
 #include <QTimer>
 
-#include "sim/image_report.h"
-#include "tests/support/simulated_module.h"
 #include "tests/ui/window_session.h"
 
 namespace q4410::testing {
@@ -39,8 +35,9 @@ TEST(MainWindow, ListTextsAndNextBeforeAConnect) {
 }
 
 // A configured module: while the connect runs, the window takes no other dialogue and cannot be
-// left; afterwards it shows what the module holds and "Next" leads on to the editor.
-TEST(MainWindow, ConnectShowsTheModuleAndLocksTheWindowWhileItRuns) {
+// left; afterwards it shows what the module holds. A connect that fails then ends that
+// connection, with every window that showed its data: nothing is left to edit or write.
+TEST(MainWindow, ConnectLocksTheWindowShowsTheModuleAndAFailedOneForgetsIt) {
   SimulatedModule module(sim::ExampleImage(), {});
   ASSERT_TRUE(module.started());
   WindowSession s({module.device()});
@@ -51,7 +48,7 @@ TEST(MainWindow, ConnectShowsTheModuleAndLocksTheWindowWhileItRuns) {
   QObject::connect(&whileBusy, &QTimer::timeout, s.main, [&] {
     if (busyMeanwhile || !(busyMeanwhile = s.session.link.LinkBusy)) return;
     for (const char* name : {"Connect", "ComPort", "EixtProgram", "CreateMBDevice"})
-      if (s.Enabled(name)) enabledMeanwhile.push_back(name);
+      if (s.Get(name)->isEnabled()) enabledMeanwhile.push_back(name);
     s.main->Connect_Click();  // a second connect, as a click that got through would start
     closedMeanwhile = s.main->close();
   });
@@ -62,37 +59,21 @@ TEST(MainWindow, ConnectShowsTheModuleAndLocksTheWindowWhileItRuns) {
   EXPECT_EQ(enabledMeanwhile, std::vector<std::string>{});
   EXPECT_FALSE(closedMeanwhile);
   EXPECT_EQ(s.boxes.boxes, (Boxes{{"Module is connecting now!", "Error", false, false}}));
-  EXPECT_TRUE(s.main->isVisible());
-  EXPECT_FALSE(s.session.link.LinkBusy);
   EXPECT_FALSE(s.port.IsOpen());
   for (const char* name : {"Connect", "ComPort", "EixtProgram", "CreateMBDevice"})
-    EXPECT_TRUE(s.Enabled(name)) << name;
-  EXPECT_EQ(s.Text("CommunicationState"), "Waiting for configuration");
-  EXPECT_EQ(s.Text("FirmwareVer"), "1.05-2008/03/12");
-  EXPECT_TRUE(s.Visible("Image5160_1"));
-  EXPECT_EQ(s.Text("ViewerText_0"), "CANopen");
-  EXPECT_EQ(s.Text("ViewerText_1"), "       125    KBPS");
-  EXPECT_EQ(s.Text("CANNodeId"), "5");
+    EXPECT_TRUE(s.Get(name)->isEnabled()) << name;
   s.PressPort(1);
-  EXPECT_EQ(s.Text("COMViewerText_0"), "19200   BPS");
-  EXPECT_EQ(s.Text("COMViewerText_2"), "EVEN");
-  EXPECT_EQ(s.Text("COMViewerText_4"), "300 ms");
+  std::vector<std::string> shown;
+  for (const char* name : {"CommunicationState", "FirmwareVer", "ViewerText_0", "ViewerText_1",
+                           "CANNodeId", "COMViewerText_0", "COMViewerText_2", "COMViewerText_4"})
+    shown.push_back(s.Text(name));
+  EXPECT_EQ(shown,
+            (std::vector<std::string>{"Waiting for configuration", "1.05-2008/03/12", "CANopen",
+                                      "       125    KBPS", "5", "19200   BPS", "EVEN", "300 ms"}));
+  EXPECT_TRUE(s.Get("Image5160_1")->isVisible());
 
-  s.Click("CreateMBDevice");
-  EXPECT_NE(s.windows.editor(), nullptr);
-  EXPECT_FALSE(s.main->isVisible());
-}
-
-// A configuration belongs to the module it was read from: a connect that fails ends the
-// connection before it, with every window that showed its data.
-TEST(MainWindow, FailedConnectAfterAGoodOneLeavesNothingToEditOrWrite) {
-  SimulatedModule module(sim::ExampleImage(), {});
-  ASSERT_TRUE(module.started());
-  WindowSession s({module.device()});
-  s.Click("Connect");
-  ASSERT_TRUE(s.main->ModuleConnected());
   s.windows.OpenShowModule();
-
+  s.boxes.boxes.clear();
   QtSerialPort other;
   ASSERT_TRUE(other.Open(module.device()).ok());
   s.Click("Connect");
@@ -101,30 +82,10 @@ TEST(MainWindow, FailedConnectAfterAGoodOneLeavesNothingToEditOrWrite) {
   EXPECT_EQ(s.Text("CommunicationState"), occupied);
   EXPECT_FALSE(s.main->ModuleConnected());
   EXPECT_EQ(s.windows.showModule(), nullptr);
-  EXPECT_FALSE(s.Visible("ModulesImage"));
+  EXPECT_FALSE(s.Get("ModulesImage")->isVisible());
   EXPECT_EQ(s.Text("FirmwareVer"), "");
   s.Click("CreateMBDevice");
   EXPECT_EQ(s.windows.editor(), nullptr);
-}
-
-TEST(MainWindow, ExitQueryAnsweredNoKeepsEverythingYesEmptiesTheTables) {
-  WindowSession s;
-  s.rec.Block0Image = {1, 2, 3};
-  s.rec.ModuleAppObjects = {AppObject{"5", 3, 1, 4}};
-  s.rec.ModuleAppObjectCount = 1;
-  s.windows.OpenShowModule();
-  s.Click("EixtProgram");
-  EXPECT_EQ(s.boxes.boxes, (Boxes{{"Are you sure to exit this program?", "Exit Query", true}}));
-  EXPECT_TRUE(s.main->isVisible());
-  EXPECT_EQ(s.rec.Block0Image.size(), 3u);
-  EXPECT_NE(s.windows.showModule(), nullptr);
-
-  s.boxes.answers = {true};
-  s.main->findChild<QAction*>("ExitProgram")->trigger();
-  EXPECT_FALSE(s.main->isVisible());
-  EXPECT_TRUE(s.rec.Block0Image.empty());
-  EXPECT_TRUE(s.rec.ModuleAppObjects.empty());
-  EXPECT_EQ(s.windows.showModule(), nullptr);
 }
 
 }  // namespace

@@ -2,23 +2,12 @@
 // limit per kind, which object is shown after a change, and leaving it.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 
 #include "tests/ui/window_session.h"
 
 namespace q4410::testing {
 namespace {
-
-// A key pressed and released on `target`, as the keyboard delivers it.
-void PressKey(QObject* target, int key, const QString& text = {}) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(target, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(target, &release);
-}
 
 class EditorTest : public ::testing::Test {
  protected:
@@ -31,17 +20,20 @@ class EditorTest : public ::testing::Test {
   void Click(const char* name) { s.InEditor<QPushButton>(name)->click(); }
   QString Text(const char* name) { return s.InEditor<QLineEdit>(name)->text(); }
   void Type(const char* name, const QString& text) {
-    auto* field = s.InEditor<QLineEdit>(name);
-    field->clear();
-    for (QChar c : text) PressKey(field, c.isLetter() ? c.toUpper().unicode() : c.unicode(), c);
+    s.InEditor<QLineEdit>(name)->clear();
+    QTest::keyClicks(s.InEditor(name), text);
+  }
+  // A key as the keyboard delivers it, with the text it types.
+  void Press(const char* name, Qt::Key key, const QString& text = {}) {
+    QTest::sendKeyEvent(QTest::Click, s.InEditor(name), key, text, Qt::NoModifier);
   }
   QStringList Instances() { return Entries(s.InEditor<QComboBox>("Instance")); }
-  bool Seen(const char* name) { return s.InEditor(name)->isVisible(); }
+  int Current() { return s.InEditor<QComboBox>("Instance")->currentIndex(); }
 
   WindowSession s;
 };
 
-TEST_F(EditorTest, KindListAndTheLabelsAndLengthLimitOfEachKind) {
+TEST_F(EditorTest, KindListLabelsLengthLimitOfEachKindAndTheKeysTheFieldsTake) {
   Open();
   EXPECT_EQ(Entries(s.InEditor<QComboBox>("MB_IO_type")),
             (QStringList{"  Write Digital Output (0x1x)", "  Write Analog  Output (0x4x)",
@@ -56,67 +48,58 @@ TEST_F(EditorTest, KindListAndTheLabelsAndLengthLimitOfEachKind) {
   EXPECT_EQ(s.InEditor<QLabel>("Label4")->text(), "Data Length (Words)");
   Type("MB_Comm_len", "12345");
   EXPECT_EQ(Text("MB_Comm_len"), "123");
-}
 
-TEST_F(EditorTest, OnlyDigitsAndBackspaceReachTheFieldsOthersBeep) {
-  Open();
+  // Only digits and Backspace reach the fields; other keys that type something beep.
   int beeps = 0;
   for (const char* field : {"MB_ID", "MB_Start_addr", "MB_Comm_len"}) {
     Type(field, "1a-2 .3x");
     beeps += 5;
     EXPECT_EQ(Text(field), "123") << field;
     EXPECT_EQ(s.boxes.beeps, beeps) << field;
-    PressKey(s.InEditor(field), Qt::Key_Backspace, "\b");
+    Press(field, Qt::Key_Backspace, "\b");
     EXPECT_EQ(Text(field), "12") << field;
-    PressKey(s.InEditor(field), Qt::Key_Left);  // types nothing: no beep
+    Press(field, Qt::Key_Left);  // types nothing: no beep
     // Delete types nothing either, though X11 hands it over with the text "\x7f".
-    PressKey(s.InEditor(field), Qt::Key_Delete, "\x7f");
+    Press(field, Qt::Key_Delete, "\x7f");
     EXPECT_EQ(Text(field), "1") << field;
     EXPECT_EQ(s.boxes.beeps, beeps) << field;
   }
   EXPECT_TRUE(s.boxes.boxes.empty());
 }
 
-TEST_F(EditorTest, AddShowsTheStoredObjectAndDeleteShowsTheNextOne) {
+// After a change the editor shows the object changed or, after a delete, the one that moved
+// into its place. "Back" forgets the changes, "Next" takes them on to the PDOs.
+TEST_F(EditorTest, AddAndDeleteShowTheRightObjectBackDiscardsNextBuildsThePdos) {
   Open({{"1", 0, 1, 8}, {"2", 1, 10, 2}});
-  EXPECT_EQ(Text("MB_ID"), "1");
-  EXPECT_FALSE(Seen("AddApp"));
+  EXPECT_FALSE(s.InEditor("AddApp")->isVisible());
   Click("EraseMB");
-  EXPECT_TRUE(Seen("AddApp"));
+  EXPECT_TRUE(s.InEditor("AddApp")->isVisible());
   Type("MB_ID", "007");
   Type("MB_Start_addr", "0010");
   Type("MB_Comm_len", "16");
   Click("AddApp");
-  EXPECT_TRUE(s.boxes.boxes.empty());
   EXPECT_EQ(Instances(),
             (QStringList{"         Instance  1", "         Instance  2", "         Instance  3"}));
-  EXPECT_EQ(s.InEditor<QComboBox>("Instance")->currentIndex(), 2);
+  EXPECT_EQ(Current(), 2);
   EXPECT_EQ(Text("MB_ID"), "7");
   EXPECT_EQ(Text("MB_Start_addr"), "10");
-
   Choose(s.InEditor<QComboBox>("Instance"), 1);
   Click("DeleteApp");
   EXPECT_EQ(Instances().size(), 2);
-  EXPECT_EQ(s.InEditor<QComboBox>("Instance")->currentIndex(), 1);
+  EXPECT_EQ(Current(), 1);
   EXPECT_EQ(Text("MB_ID"), "7");
-}
 
-TEST_F(EditorTest, BackDiscardsTheEditsAndNextBuildsThePdos) {
-  Open({{"1", 3, 1, 4}});
-  s.InEditor<QCheckBox>("Check_RxPDOClosed")->click();
-  EXPECT_EQ(s.rec.RxPdoClosed, 1);
-  Click("DeleteApp");
   Click("Command2");  // Back
   FlushUnloads();
   EXPECT_EQ(s.windows.editor(), nullptr);
   EXPECT_TRUE(s.main->isVisible());
-
-  Open({{"1", 3, 1, 4}});
-  EXPECT_EQ(Instances().size(), 1);
+  s.windows.OpenEditor();
+  Choose(s.InEditor<QComboBox>("Instance"), 1);
+  EXPECT_EQ(Text("MB_ID"), "2");
   s.rec.AppObjectsUnchanged = true;
   Click("NextButton");
   EXPECT_FALSE(s.rec.AppObjectsUnchanged);
-  EXPECT_EQ(s.rec.TxAnalogBytes, 8);
+  EXPECT_EQ(s.rec.RxAnalogBytes, 4);
   ASSERT_NE(s.windows.edsWindow(), nullptr);
   EXPECT_TRUE(s.windows.edsWindow()->isVisible());
 }

@@ -1,16 +1,20 @@
 // The windows on a session of their own for the window tests: our own record, the real serial
-// port, recording message boxes and the real window flow. Controls are found by name.
+// port, recording message boxes, queued file dialogs, a fresh folder for the EDS files and the
+// real window flow. Controls are found by name.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 #include <deque>
 #include <ostream>
 #include <string>
@@ -18,11 +22,14 @@
 
 #include "config/para_def.h"
 #include "link/qt_serial_port.h"
+#include "sim/image_report.h"
 #include "tests/support/recording_message_boxes.h"
+#include "tests/support/simulated_module.h"
 #include "ui/canopen/copeds_f.h"
 #include "ui/canopen/show_pdo.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/session.h"
+#include "ui/common/settings_store.h"
 #include "ui/main/main_f.h"
 #include "ui/objects/io_app_obj_set_modbus.h"
 #include "ui/objects/show_app_obj.h"
@@ -63,28 +70,18 @@ inline void FlushUnloads() {
 }
 
 // File dialogs that answer with the paths or folders a test queued, in order.
-class QueuedFileDialogs : public ui::FileDialogs {
- public:
-  std::string OpenFileName(QWidget*, const std::string&, const std::string&,
-                           const std::string&) override {
-    return Next();
-  }
-  std::string SaveFileName(QWidget*, const std::string&, const std::string&,
-                           const std::string&) override {
-    return Next();
-  }
-  std::string ExistingFolder(QWidget*, const std::string&, const std::string&) override {
-    return Next();
-  }
-  std::deque<std::string> answers;
-
- private:
+struct QueuedFileDialogs : ui::FileDialogs {
+  using Text = const std::string&;
+  std::string OpenFileName(QWidget*, Text, Text, Text) override { return Next(); }
+  std::string SaveFileName(QWidget*, Text, Text, Text) override { return Next(); }
+  std::string ExistingFolder(QWidget*, Text, Text) override { return Next(); }
   std::string Next() {
     if (answers.empty()) return {};
     std::string answer = answers.front();
     answers.pop_front();
     return answer;
   }
+  std::deque<std::string> answers;
 };
 
 struct WindowSession {
@@ -93,10 +90,11 @@ struct WindowSession {
       : session{rec,
                 {port, ui::WindowConsoleEnv()},
                 boxes,
-                QDir::tempPath().toStdString(),
+                edsDir.path().toStdString(),
                 std::move(ports),
                 nullptr,
-                settings},
+                settings,
+                &files},
         windows(session) {
     main = windows.LoadMain();
     windows.ShowMain();
@@ -111,14 +109,9 @@ struct WindowSession {
     return Find<T>(main, name);
   }
   void Click(const QString& name) const { Get<QAbstractButton>(name)->click(); }
-  bool Visible(const QString& name) const { return Get(name)->isVisible(); }
-  bool Enabled(const QString& name) const { return Get(name)->isEnabled(); }
   std::string Text(const QString& name) const { return Get<QLineEdit>(name)->text().toStdString(); }
   void SetText(const QString& name, const QString& text) const {
     Get<QLineEdit>(name)->setText(text);
-  }
-  std::string Current(const QString& listName) const {
-    return Get<QComboBox>(listName)->currentText().toStdString();
   }
   void PressPort(int index) const {
     Get<QAbstractButton>(QString("ComButton_%1").arg(index))->click();
@@ -133,9 +126,14 @@ struct WindowSession {
     return Find<T>(windows.edsWindow(), name);
   }
 
+  // The path of a file in the EDS folder.
+  std::string Path(const char* name) const { return edsDir.filePath(name).toStdString(); }
+
   ParaDef rec;
   QtSerialPort port;
   RecordingMessageBoxes boxes;
+  QueuedFileDialogs files;
+  QTemporaryDir edsDir;
   ui::Session session;
   ui::WindowManager windows;
   ui::Main_F* main = nullptr;

@@ -1,0 +1,63 @@
+// What one run of the program leaves to the next: the port, the application, the window's
+// place, the EDS folder and "Verify after download"; before that, their defaults.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QStandardPaths>
+
+#include "tests/ui/window_session.h"
+#include "ui/common/download_choices.h"
+
+namespace q4410::testing {
+namespace {
+
+std::string ShownFolder(const ui::COPEDS_F& window) {
+  return window.findChild<QLineEdit*>("EdsFolder")->text().toStdString();
+}
+QCheckBox* Verify(const ui::COPEDS_F& window) {
+  return window.findChild<QCheckBox*>("VerifyAfterDownload");
+}
+
+TEST(RememberedSettings, DefaultsFirstThenWhatTheRunBeforeLeft) {
+  QTemporaryDir writable, chosen;
+  const std::string documents =
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  EXPECT_EQ(ui::DefaultEdsFolder(writable.path().toStdString()), writable.path().toStdString());
+  EXPECT_EQ(ui::DefaultEdsFolder(writable.path().toStdString() + "/missing"), documents);
+
+  ui::MemorySettingsStore store;
+  {
+    WindowSession first({"/dev/q4410-a", "/dev/q4410-b"}, &store);
+    first.session.edsDirectory.clear();
+    first.Get<QComboBox>("ComPort")->setCurrentIndex(1);
+    EXPECT_EQ(store.Value(ui::kLastPortKey), "/dev/q4410-b");
+    first.Click("ApplicationSelect_1");
+    first.main->move(60, 50);
+    ui::COPEDS_F window(first.session);
+    // The tests' own folder is writable.
+    EXPECT_EQ(ShownFolder(window), QCoreApplication::applicationDirPath().toStdString());
+    EXPECT_TRUE(Verify(window)->isChecked());
+    first.files.answers = {chosen.path().toStdString()};
+    window.findChild<QPushButton*>("BrowseEdsFolder")->click();
+    EXPECT_EQ(ShownFolder(window), chosen.path().toStdString());
+    Verify(window)->click();
+  }
+
+  WindowSession second({}, &store);
+  EXPECT_TRUE(second.Get<QRadioButton>("ApplicationSelect_1")->isChecked());
+  EXPECT_EQ(second.main->pos(), QPoint(60, 50));
+  second.Click("ApplicationSelect_0");
+  EXPECT_EQ(store.Value(ui::kApplicationKey), "CANopen");
+  second.session.edsDirectory.clear();
+  {
+    ui::COPEDS_F window(second.session);
+    EXPECT_EQ(ShownFolder(window), chosen.path().toStdString());
+    EXPECT_FALSE(Verify(window)->isChecked());
+  }
+  second.session.edsDirectory = writable.path().toStdString();  // --eds-dir
+  EXPECT_EQ(ShownFolder(ui::COPEDS_F(second.session)), writable.path().toStdString());
+}
+
+}  // namespace
+}  // namespace q4410::testing
