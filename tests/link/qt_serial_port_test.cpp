@@ -14,14 +14,6 @@ namespace {
 using namespace std::chrono_literals;
 using testing::PtyPair;
 
-// Polls BytesWaitingIn until `count` bytes wait or a second has passed.
-std::size_t WaitForInput(QtSerialPort& port, std::size_t count) {
-  const auto end = std::chrono::steady_clock::now() + 1s;
-  while (port.BytesWaitingIn() < count && std::chrono::steady_clock::now() < end)
-    std::this_thread::sleep_for(100us);
-  return port.BytesWaitingIn();
-}
-
 TEST(QtSerialPortTest, OpenFailuresAreTold) {
   QtSerialPort port;
   EXPECT_EQ(port.Open("/dev/q4410-no-such-port").failure, OpenFailure::InvalidPort);
@@ -56,7 +48,10 @@ TEST(QtSerialPortTest, ClearInputDropsWhatArrived) {
   QtSerialPort port;
   ASSERT_TRUE(port.Open(pty.device()).ok());
   pty.Send("stale");
-  ASSERT_EQ(WaitForInput(port, 5), 5u);
+  const auto end = std::chrono::steady_clock::now() + 1s;
+  while (port.BytesWaitingIn() < 5 && std::chrono::steady_clock::now() < end)
+    std::this_thread::sleep_for(100us);
+  ASSERT_EQ(port.BytesWaitingIn(), 5u);
   port.ClearInput();
   EXPECT_EQ(port.BytesWaitingIn(), 0u);
   EXPECT_EQ(port.ReadAll(), "");
