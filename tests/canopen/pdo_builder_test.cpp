@@ -95,16 +95,17 @@ TEST(PdoBuilder, OnlyAnalogWithClosedStartsInPdo0AndRunsPastPdo3) {
 }
 
 TEST(PdoBuilder, NineAndEightDigitalBytes) {
-  const ParaDef nine = Built({{"1", 0, 1, 72}});
+  // With one register, which ends inside PDO 1: last is the PDO before Next.
+  const ParaDef nine = Built({{"1", 0, 1, 72}, {"2", 1, 1, 1}});
   EXPECT_EQ(nine.RxPdoTable[0].Mapping[7], Dig(1, 57, 64));
   EXPECT_EQ(nine.RxPdoTable[4].Mapping, (Texts{Dig(1, 65, 72), F, F, F, F, F, F, F}));
   EXPECT_EQ(nine.RxPdoTable[4].IsAnalog, 0);
-  EXPECT_EQ(Counts(nine), (Ints{5, 3, 9, 0}));  // last by the closing rule: cur 1, pos 0
+  EXPECT_EQ(Counts(nine), (Ints{5, 4, 9, 2}));
 
   const ParaDef eight = Built({{"1", 0, 1, 64}});
   EXPECT_EQ(eight.RxPdoTable[0].Mapping[7], Dig(1, 57, 64));
   EXPECT_EQ(eight.RxPdoTable[4].Mapping, kEmpty);
-  EXPECT_EQ(Counts(eight), (Ints{5, 3, 8, 0}));
+  EXPECT_EQ(Counts(eight), (Ints{5, 3, 8, 0}));  // last by the closing rule: cur 1, pos 0
 }
 
 TEST(PdoBuilder, AnalogOverflowContinuesAtNextAndEndsOnBoundary) {
