@@ -39,7 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   rec.AppObjectsUnchanged = false;
   q4410::BuildPdoMapping(rec);
-  q4410::LocalTime clock{2026, 12, 7, 14, 35, 0};
-  q4410::fuzz::CheckEdsText(q4410::EdsFileText(rec, clock));
+  q4410::fuzz::CheckEdsText(q4410::EdsFileText(rec, {2026, 12, 7, 14, 35, 0}));
   return 0;
 }

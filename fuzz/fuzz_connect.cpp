@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "check.h"
 #include "config/eeprom_image.h"
@@ -38,34 +37,34 @@ std::string Stray(std::string bytes) {
 }
 
 // The module behind the line, and the checks on what the program types.
-class Line {
- public:
-  Line(FuzzedDataProvider& in, q4410::testing::FakeClock& clock, q4410::testing::ScriptedPort& port,
-       ModuleConsole& module)
-      : in_(in), clock_(clock), port_(port), module_(module) {
-    echoDelay_ = microseconds(in.ConsumeIntegralInRange(0, 200));
-  }
+struct Line {
+  FuzzedDataProvider& in;
+  q4410::testing::FakeClock& clock;
+  q4410::testing::ScriptedPort& port;
+  ModuleConsole& module;
+  microseconds echoDelay;
+  std::string line{};
+  size_t lineStart = 0;
+  bool promptWasLast = true;
 
   void Typed(char c) {
-    if (module_.level() == ModuleConsole::Level::Edit) CheckValueCharacter(c);
+    if (module.level() == ModuleConsole::Level::Edit) CheckValueCharacter(c);
     if (c != '\r') {
-      line_ += c;
-      port_.Schedule(clock_.now + echoDelay_, module_.Type(std::string(1, c)));
+      line += c;
+      port.Schedule(clock.now + echoDelay, module.Type(std::string(1, c)));
       return;
     }
     CheckValueLine();
-    line_.clear();
-    lineStart_ = port_.Arrived().size();
-    Answer(module_.Type("\r"));
+    line.clear();
+    lineStart = port.Arrived().size();
+    Answer(module.Type("\r"));
   }
 
- private:
   // What the program could have seen since the line began, up to its last value marker, and what
   // came after it.
   bool ValuePrompt(std::string& shown, std::string& after) {
-    const std::string& all = port_.Arrived();
-    const std::string arrived =
-        all.substr(lineStart_, std::max(port_.Seen(), lineStart_) - lineStart_);
+    const std::string& all = port.Arrived();
+    const std::string arrived = all.substr(lineStart, std::max(port.Seen(), lineStart) - lineStart);
     const size_t marker = arrived.rfind("-->");
     if (marker == std::string::npos) return false;
     const size_t equals = arrived.rfind(")=", marker);
@@ -81,22 +80,20 @@ class Line {
   void CheckValueCharacter(char c) {
     if (c == '\b' || c == '.' || c == '\r') return;
     std::string shown, after;
-    if (!ValuePrompt(shown, after) || !line_.starts_with(after)) promptWasLast_ = false;
+    if (!ValuePrompt(shown, after) || !line.starts_with(after)) promptWasLast = false;
   }
 
   // A line the module takes as a value: it is the value shown, typed while its prompt was the
   // last thing said.
   void CheckValueLine() {
-    const bool wasLast = std::exchange(promptWasLast_, true);
-    if (module_.level() != ModuleConsole::Level::Edit) return;
+    const bool wasLast = std::exchange(promptWasLast, true);
+    if (module.level() != ModuleConsole::Level::Edit) return;
     std::string typed;
-    for (char c : line_) {
-      if (c == '\b') {
-        if (!typed.empty()) typed.pop_back();
-      } else {
+    for (char c : line)
+      if (c != '\b')
         typed += c;
-      }
-    }
+      else if (!typed.empty())
+        typed.pop_back();
     typed = q4410::Trim(typed);
     if (typed.empty() || typed.find_first_not_of("+-0123456789") != std::string::npos) return;
     Check(wasLast, "a value typed at a prompt that was not the last thing said");
@@ -108,40 +105,30 @@ class Line {
   // The reply of the module to a line, as the line delivers it.
   void Answer(std::string reply) {
     std::string late;
-    const int fault = in_.ConsumeIntegralInRange(0, 12);
+    const int fault = in.ConsumeIntegralInRange(0, 12);
     if (fault == 1)  // a stray carriage return reaches the module right after the line
-      reply += module_.Type("\r");
+      reply += module.Type("\r");
     if (fault == 2)  // the prompt repeated, at once or late
       late = reply.substr(reply.rfind('\n') == std::string::npos ? 0 : reply.rfind('\n') + 1);
     if (fault == 3)  // stray bytes before the reply
-      reply = Stray(in_.ConsumeRandomLengthString(24)) + reply;
+      reply = Stray(in.ConsumeRandomLengthString(24)) + reply;
     if (fault == 4)  // stray bytes after the reply, at once or late
-      late = Stray(in_.ConsumeRandomLengthString(24));
+      late = Stray(in.ConsumeRandomLengthString(24));
     if (fault == 5)  // the reply is lost
       reply.clear();
     if (fault == 6)  // the reply is cut short
-      reply.resize(in_.ConsumeIntegralInRange<size_t>(0, reply.size()));
-    const microseconds lateDelay(fault == 2 || fault == 4 ? in_.ConsumeIntegralInRange(0, 8000)
-                                                          : 0);
+      reply.resize(in.ConsumeIntegralInRange<size_t>(0, reply.size()));
+    const microseconds lateDelay(fault == 2 || fault == 4 ? in.ConsumeIntegralInRange(0, 8000) : 0);
     // The reply in pieces, the first after the module's latency.
-    auto at = clock_.now + microseconds(in_.ConsumeIntegralInRange(0, 400));
+    auto at = clock.now + microseconds(in.ConsumeIntegralInRange(0, 400));
     while (!reply.empty()) {
-      const size_t piece = in_.ConsumeIntegralInRange<size_t>(1, reply.size());
-      port_.Schedule(at, reply.substr(0, piece));
+      const size_t piece = in.ConsumeIntegralInRange<size_t>(1, reply.size());
+      port.Schedule(at, reply.substr(0, piece));
       reply.erase(0, piece);
-      at += microseconds(in_.ConsumeIntegralInRange(0, 300));
+      at += microseconds(in.ConsumeIntegralInRange(0, 300));
     }
-    port_.Schedule(at + lateDelay, late);
+    port.Schedule(at + lateDelay, late);
   }
-
-  FuzzedDataProvider& in_;
-  q4410::testing::FakeClock& clock_;
-  q4410::testing::ScriptedPort& port_;
-  ModuleConsole& module_;
-  microseconds echoDelay_{0};
-  std::string line_;
-  size_t lineStart_ = 0;
-  bool promptWasLast_ = true;
 };
 
 }  // namespace
@@ -169,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   q4410::testing::FakeClock clock;
   q4410::testing::ScriptedPort port(clock);
   port.readCost = microseconds(in.ConsumeIntegralInRange(0, 100));
-  Line line(in, clock, port, module);
+  Line line{in, clock, port, module, microseconds(in.ConsumeIntegralInRange(0, 200))};
   port.onByte = [&line](char c) { line.Typed(c); };
 
   q4410::ParaDef rec;

@@ -56,26 +56,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int op = 0; op < 12 && in.remaining_bytes() > 0; ++op) {
     const auto start = clock.now;
     const std::string command = in.PickValueInArray(kCommands);
-    std::size_t typedBound = command.size() + 1;
-    switch (in.ConsumeIntegralInRange(0, 2)) {
-      case 0: {
-        const std::string expected = in.PickValueInArray(kExpected);
-        if (console.SendCommand(command, expected))
-          Check(console.Reply().find(expected) == std::string::npos, "reply holds the prompt");
-        break;
-      }
-      case 1:
-        console.TryCommand(command, in.PickValueInArray(kExpected));
-        break;
-      default: {
-        std::optional<uint32_t> word;
-        console.ReadConsoleValue(command, in.PickValueInArray(kKeys), word);
-        break;
-      }
+    const int call = in.ConsumeIntegralInRange(0, 2);
+    std::optional<uint32_t> word;
+    if (call == 2) {
+      console.ReadConsoleValue(command, in.PickValueInArray(kKeys), word);
+    } else {
+      const std::string expected = in.PickValueInArray(kExpected);
+      if (call == 1)
+        console.TryCommand(command, expected);
+      else if (console.SendCommand(command, expected))
+        Check(console.Reply().find(expected) == std::string::npos, "reply holds the prompt");
     }
     // Typing (at most a pause per character), draining, the reply window; a line abandoned at
     // a value prompt adds the line that erases it and its own reply window.
-    typedBound = 2 * typedBound + 2;
+    const std::size_t typedBound = 2 * (command.size() + 1) + 2;
     const auto limit =
         microseconds(2 * 200000) + typedBound * (q4410::kCharacterPause + microseconds(1100));
     Check(clock.now - start <= limit, "an exchange outlasted its reply window");

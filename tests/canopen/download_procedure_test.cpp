@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <filesystem>
 
 #include "canopen/pdo_builder.h"
 #include "config/app_object_table.h"
@@ -23,7 +22,6 @@ namespace q4410 {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::RecordingConnectObserver;
 using testing::SimulatedModule;
 using Strings = std::vector<std::string>;
 using Chunks = std::vector<testing::ScriptedPort::Chunk>;
@@ -44,7 +42,7 @@ class DownloadTest : public ::testing::Test {
   QTemporaryDir edsDir;
   QtSerialPort port;
   Link link{port, PlainConsoleEnv()};
-  RecordingConnectObserver observer;
+  testing::RecordingConnectObserver observer;
 };
 
 // Connect, the editor's "Next", the download: every word written, as literal values. Block 2
@@ -79,7 +77,7 @@ TEST_F(DownloadTest, AfterAConnectWritesTheLiteralWordsAndTheEdsFile) {
   EXPECT_EQ(module.Word(0, 156), wordAfterBlock0);  // shown after the last word, left alone
   EXPECT_EQ(module.Word(0, 0), 0x0105u);            // firmware words never written
   EXPECT_EQ(Words(module, 2, 0, 4), (std::vector<uint32_t>{0, 0, 0x03030000u, 0}));
-  EXPECT_TRUE(std::filesystem::exists(edsDir.filePath("COPn5.eds").toStdString()));
+  EXPECT_EQ(QDir(edsDir.path()).entryList({"*.eds"}), QStringList{"COPn5.eds"});
 }
 
 // A console whose word editor goes on at another offset than the word typed (a skipped or
