@@ -21,11 +21,12 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-ParaDef WithObjects(std::vector<AppObject> objects, int rxClosed = 0) {
+ParaDef WithObjects(std::vector<AppObject> objects, int rxClosed = 0, int txClosed = 0) {
   ParaDef rec;
   for (size_t i = 0; i < objects.size(); ++i) rec.AppObjects[i] = objects[i];
   rec.AppObjectCount = static_cast<int>(objects.size());
   rec.RxPdoClosed = rxClosed;
+  rec.TxPdoClosed = txClosed;
   BuildPdoMapping(rec);
   return rec;
 }
@@ -121,13 +122,15 @@ TEST(EdsWriter, HeartbeatModeDropsNodeGuardingObjectsAndRenumbers) {
 }
 
 // Digital bytes past PDO 0 continue in PDO 4 with the next sub-index of their object, and a PDO
-// without data maps nothing; closed with only analog data, PDO 0 maps registers.
+// without data maps nothing; closed with only analog data, PDO 0 maps registers, on each side
+// by its own flag.
 TEST(EdsWriter, MappingEntries) {
   const testing::EdsFile digital = Eds(WithObjects({{"1", 0, 1, 72}, {"2", 1, 1, 2}}));
   EXPECT_EQ(Mapped(digital, "1604"), Strings{"0x62000908"});
   EXPECT_EQ(digital.Value("1605", "SUBNUMBER"), "1");
 
   const testing::EdsFile analog = Eds(WithObjects({{"3", 1, 40, 6}}, 1));
+  EXPECT_EQ(Mapped(Eds(WithObjects({{"4", 3, 1, 1}}, 0, 1)), "1A00"), Strings{"0x64010110"});
   EXPECT_EQ(Mapped(analog, "1600"),
             (Strings{"0x64110110", "0x64110210", "0x64110310", "0x64110410"}));
   EXPECT_EQ(Mapped(analog, "1601"), (Strings{"0x64110510", "0x64110610"}));
