@@ -1,9 +1,5 @@
 // Commissioning several modules from the main window: cloning one module into a factory-fresh
 // one through a configuration file, finding the module's port.
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-#include <QFile>
 #include <fstream>
 
 #include "config_file/config_json.h"
@@ -48,7 +44,7 @@ TEST(Fleet, ConfigurationOfOneModuleClonedIntoAFreshOneThroughTheWindow) {
   EXPECT_EQ(s.Text("CANNodeId"), "5");
   s.Click("CreateMBDevice");
   s.InEditor<QPushButton>("NextButton")->click();
-  QTest::mouseClick(s.InEds<QPushButton>("FinishButton"), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>(s.windows.edsWindow(), "FinishButton"), Qt::LeftButton);
   FlushUnloads();
   EXPECT_EQ(s.Text("CommunicationState"), "Produce .EDS file is OK: " + s.Path("COPn5.eds"));
 

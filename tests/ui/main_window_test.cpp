@@ -1,7 +1,4 @@
 // The main window: its lists and "Connect" against a simulated module.
-#include <gtest/gtest.h>
-
-#include <QTimer>
 
 #include "tests/ui/window_session.h"
 
@@ -20,7 +17,7 @@ TEST(MainWindow, ListTextsAndNextBeforeAConnect) {
   EXPECT_EQ(s.rec.AppKind, 0);  // chosen, not stored before "Setting"
   s.Click("ApplicationSelect_0");
   EXPECT_EQ(Entries(s.Get<QComboBox>("CANBaudrate")), canopen);
-  s.PressPort(1);
+  s.Click("ComButton_1");
   EXPECT_EQ(
       Entries(s.Get<QComboBox>("ComBr")),
       (QStringList{"            1200   BPS", "            2400   BPS", "            4800   BPS",
@@ -62,7 +59,7 @@ TEST(MainWindow, ConnectLocksTheWindowShowsTheModuleAndAFailedOneForgetsIt) {
   EXPECT_FALSE(s.port.IsOpen());
   for (const char* name : {"Connect", "ComPort", "EixtProgram", "CreateMBDevice"})
     EXPECT_TRUE(s.Get(name)->isEnabled()) << name;
-  s.PressPort(1);
+  s.Click("ComButton_1");
   std::vector<std::string> shown;
   for (const char* name : {"CommunicationState", "FirmwareVer", "ViewerText_0", "ViewerText_1",
                            "CANNodeId", "COMViewerText_0", "COMViewerText_2", "COMViewerText_4"})
