@@ -67,11 +67,9 @@ TEST(EdsWindow, DownloadRefusedOnAnotherPortNotStoppedWhileItRunsAndItsVerificat
 // screen and Notify returns at once.
 TEST(MessageBoxes, NotifyLeavesTheBoxOnScreenWithoutWaitingForOk) {
   QWidget parent;
-  parent.show();
   ui::QtMessageBoxes().Notify(&parent, "Module is not be save finish !", "Q-4410C Utility");
   auto* box = parent.findChild<QMessageBox*>();
-  ASSERT_NE(box, nullptr);
-  EXPECT_TRUE(box->isVisible() && !box->isModal());
+  ASSERT_TRUE(box && box->isVisible() && !box->isModal());
 }
 
 }  // namespace

@@ -38,23 +38,21 @@ TEST(MainWindow, ConnectLocksTheWindowShowsTheModuleAndAFailedOneForgetsIt) {
   SimulatedModule module(sim::ExampleImage(), {});
   ASSERT_TRUE(module.started());
   WindowSession s({module.device()});
-  std::vector<std::string> enabledMeanwhile;
+  std::vector<std::string> gotThrough;  // controls enabled, and a close, while it runs
   bool busyMeanwhile = false;
-  bool closedMeanwhile = true;
   QTimer whileBusy;  // acts once, at the first turn of the event loop inside the connect
   QObject::connect(&whileBusy, &QTimer::timeout, s.main, [&] {
     if (busyMeanwhile || !(busyMeanwhile = s.session.link.LinkBusy)) return;
     for (const char* name : {"Connect", "ComPort", "EixtProgram", "CreateMBDevice"})
-      if (s.Get(name)->isEnabled()) enabledMeanwhile.push_back(name);
+      if (s.Get(name)->isEnabled()) gotThrough.push_back(name);
     s.main->Connect_Click();  // a second connect, as a click that got through would start
-    closedMeanwhile = s.main->close();
+    if (s.main->close()) gotThrough.push_back("close");
   });
   whileBusy.start(1);
   s.Click("Connect");
 
   ASSERT_TRUE(busyMeanwhile) << "the connect ended before the timer fired";
-  EXPECT_EQ(enabledMeanwhile, std::vector<std::string>{});
-  EXPECT_FALSE(closedMeanwhile);
+  EXPECT_EQ(gotThrough, std::vector<std::string>{});
   EXPECT_EQ(s.boxes.boxes, (Boxes{{"Module is connecting now!", "Error", false, false}}));
   EXPECT_FALSE(s.port.IsOpen());
   for (const char* name : {"Connect", "ComPort", "EixtProgram", "CreateMBDevice"})
@@ -77,7 +75,6 @@ TEST(MainWindow, ConnectLocksTheWindowShowsTheModuleAndAFailedOneForgetsIt) {
   const std::string occupied = module.device() + " has been occupied";
   EXPECT_EQ(s.boxes.boxes, (Boxes{{occupied, "Error", false}}));
   EXPECT_EQ(s.Text("CommunicationState"), occupied);
-  EXPECT_FALSE(s.main->ModuleConnected());
   EXPECT_EQ(s.windows.showModule(), nullptr);
   EXPECT_FALSE(s.Get("ModulesImage")->isVisible());
   EXPECT_EQ(s.Text("FirmwareVer"), "");

@@ -18,10 +18,9 @@ std::string ShownFolder(const ui::COPEDS_F& window) {
 
 TEST(RememberedSettings, DefaultsFirstThenWhatTheRunBeforeLeft) {
   QTemporaryDir writable, chosen;
-  const std::string documents =
-      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
   EXPECT_EQ(ui::DefaultEdsFolder(writable.path().toStdString()), writable.path().toStdString());
-  EXPECT_EQ(ui::DefaultEdsFolder(writable.path().toStdString() + "/missing"), documents);
+  EXPECT_EQ(ui::DefaultEdsFolder(writable.path().toStdString() + "/missing"),
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
 
   ui::MemorySettingsStore store;
   {

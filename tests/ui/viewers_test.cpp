@@ -2,6 +2,7 @@
 // log.
 #include <QTabBar>
 #include <QTableWidget>
+#include <tuple>
 
 #include "canopen/pdo_builder.h"
 #include "config/app_object_table.h"
@@ -20,15 +21,11 @@ QStringList Row(QTableWidget* grid, int row, int columns) {
 
 // PDOs 1 to 4 and 5 to 8 of each direction have their own COB-ID range; from 9 on none.
 TEST(PdoViewer, DefaultCobIdPerDirectionPdoAndNode) {
-  struct Case {
-    bool receive;
-    int pdo, node;
-    std::string text;
-  };
-  const Case cases[] = {{true, 0, 5, "205"},  {true, 7, 127, "5BF"}, {false, 3, 1, "481"},
-                        {false, 4, 5, "1C5"}, {false, 7, 1, "4C1"},  {true, 8, 1, "80000000"}};
-  for (const Case& c : cases)
-    EXPECT_EQ(ui::DefaultCobIdText(c.receive, c.pdo, c.node), c.text) << c.receive << c.pdo;
+  const std::tuple<bool, int, int, std::string> cases[] = {
+      {true, 0, 5, "205"},  {true, 7, 127, "5BF"}, {false, 3, 1, "481"},
+      {false, 4, 5, "1C5"}, {false, 7, 1, "4C1"},  {true, 8, 1, "80000000"}};
+  for (const auto& [receive, pdo, node, text] : cases)
+    EXPECT_EQ(ui::DefaultCobIdText(receive, pdo, node), text) << receive << pdo;
 }
 
 // The texts come from the table and the PDO builder; the viewers lay them out.

@@ -88,11 +88,10 @@ struct WindowSession {
                 {port, ui::WindowConsoleEnv()},
                 boxes,
                 edsDir.path().toStdString(),
-                std::move(ports),
-                nullptr,
-                settings,
-                &files},
+                std::move(ports)},
         windows(session) {
+    session.settings = settings;
+    session.files = &files;
     main = windows.LoadMain();
     windows.ShowMain();
   }
