@@ -78,6 +78,7 @@ TEST(ConsoleLogWindow, ShowsTheTraceLiveClearsAndSaves) {
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll(), window.Text().toUtf8() + "\n");
 
+  trace.Received("not shown yet");
   window.findChild<QPushButton*>("ClearLog")->click();
   trace.Received(">");
   EXPECT_EQ(window.Text(), "     0.000 ms << >");
