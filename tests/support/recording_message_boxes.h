@@ -9,6 +9,15 @@
 
 namespace q4410::testing {
 
+// The first of the queued answers, taken off the queue; a default one when none is left.
+template <typename T>
+T TakeFirst(std::deque<T>& queue) {
+  if (queue.empty()) return T{};
+  T first = queue.front();
+  queue.pop_front();
+  return first;
+}
+
 struct RecordedBox {
   std::string text;
   std::string title;
@@ -19,18 +28,14 @@ struct RecordedBox {
 
 class RecordingMessageBoxes : public ui::MessageBoxes {
  public:
-  void Show(QWidget*, const std::string& text, const std::string& title) override {
-    boxes.push_back({text, title, false});
-  }
-  void Notify(QWidget*, const std::string& text, const std::string& title) override {
+  using Text = const std::string&;
+  void Show(QWidget*, Text text, Text title) override { boxes.push_back({text, title, false}); }
+  void Notify(QWidget*, Text text, Text title) override {
     boxes.push_back({text, title, false, false});
   }
-  bool AskYesNo(QWidget*, const std::string& text, const std::string& title) override {
+  bool AskYesNo(QWidget*, Text text, Text title) override {
     boxes.push_back({text, title, true});
-    if (answers.empty()) return false;
-    bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return TakeFirst(answers);
   }
   void Beep() override { ++beeps; }
 

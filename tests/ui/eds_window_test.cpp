@@ -1,38 +1,11 @@
-// The EDS window: what Finish hands the download, and what it refuses around one.
-#include <gtest/gtest.h>
-
-#include <QCheckBox>
+// The EDS window: what Finish refuses around a download, and a download that fails.
 #include <QMessageBox>
-#include <QTimer>
-#include <array>
 #include <filesystem>
-#include <tuple>
 
 #include "tests/ui/window_session.h"
 
 namespace q4410::testing {
 namespace {
-
-TEST(EdsWindow, FinishHandsTheFolderTheCheckBoxAndTheDescriptionToTheDownload) {
-  WindowSession s;
-  s.session.flow = nullptr;  // the window on its own, with no port selection to check
-  ui::COPEDS_F window(s.session);
-  using Request = std::tuple<std::string, bool, std::array<std::string, 2>>;
-  std::vector<Request> requests;
-  window.runDownload = [&](ParaDef& rec, Link&, const DownloadRequest& request, DialogueObserver&) {
-    requests.emplace_back(request.edsDirectory, request.verify, rec.EdsInfoText);
-    return DownloadOutcome{};
-  };
-  window.findChild<QLineEdit*>("EDSInfo_0")->setText("Pump station 3");
-  window.findChild<QLineEdit*>("EDSInfo_1")->setText("J. Doe");
-  auto* finish = window.findChild<QPushButton*>("FinishButton");
-  finish->click();
-  window.findChild<QCheckBox*>("VerifyAfterDownload")->click();
-  finish->click();
-  const std::string folder = s.session.edsDirectory;
-  const std::array<std::string, 2> info{"Pump station 3", "J. Doe"};
-  EXPECT_EQ(requests, (std::vector<Request>{{folder, true, info}, {folder, false, info}}));
-}
 
 // The configuration goes only into the module it was read from. Neither a second Finish nor
 // the close box stops the download: the refusal does not wait for OK, and the download goes
@@ -52,7 +25,7 @@ TEST(EdsWindow, DownloadRefusedOnAnotherPortNotStoppedWhileItRunsAndItsVerificat
   s.InEditor<QPushButton>("NextButton")->click();
   ui::COPEDS_F* eds = s.windows.edsWindow();
   ASSERT_NE(eds, nullptr);
-  auto* finish = s.InEds<QPushButton>("FinishButton");
+  auto* finish = Find<QPushButton>(eds, "FinishButton");
 
   s.Get<QComboBox>("ComPort")->setCurrentIndex(1);
   const std::vector<char> before = other.ImageBytes();
@@ -94,11 +67,9 @@ TEST(EdsWindow, DownloadRefusedOnAnotherPortNotStoppedWhileItRunsAndItsVerificat
 // screen and Notify returns at once.
 TEST(MessageBoxes, NotifyLeavesTheBoxOnScreenWithoutWaitingForOk) {
   QWidget parent;
-  parent.show();
   ui::QtMessageBoxes().Notify(&parent, "Module is not be save finish !", "Q-4410C Utility");
   auto* box = parent.findChild<QMessageBox*>();
-  ASSERT_NE(box, nullptr);
-  EXPECT_TRUE(box->isVisible() && !box->isModal());
+  ASSERT_TRUE(box && box->isVisible() && !box->isModal());
 }
 
 }  // namespace

@@ -1,7 +1,4 @@
 // The main window: its lists and "Connect" against a simulated module.
-#include <gtest/gtest.h>
-
-#include <QTimer>
 
 #include "tests/ui/window_session.h"
 
@@ -20,7 +17,7 @@ TEST(MainWindow, ListTextsAndNextBeforeAConnect) {
   EXPECT_EQ(s.rec.AppKind, 0);  // chosen, not stored before "Setting"
   s.Click("ApplicationSelect_0");
   EXPECT_EQ(Entries(s.Get<QComboBox>("CANBaudrate")), canopen);
-  s.PressPort(1);
+  s.Click("ComButton_1");
   EXPECT_EQ(
       Entries(s.Get<QComboBox>("ComBr")),
       (QStringList{"            1200   BPS", "            2400   BPS", "            4800   BPS",
@@ -41,28 +38,26 @@ TEST(MainWindow, ConnectLocksTheWindowShowsTheModuleAndAFailedOneForgetsIt) {
   SimulatedModule module(sim::ExampleImage(), {});
   ASSERT_TRUE(module.started());
   WindowSession s({module.device()});
-  std::vector<std::string> enabledMeanwhile;
+  std::vector<std::string> gotThrough;  // controls enabled, and a close, while it runs
   bool busyMeanwhile = false;
-  bool closedMeanwhile = true;
   QTimer whileBusy;  // acts once, at the first turn of the event loop inside the connect
   QObject::connect(&whileBusy, &QTimer::timeout, s.main, [&] {
     if (busyMeanwhile || !(busyMeanwhile = s.session.link.LinkBusy)) return;
     for (const char* name : {"Connect", "ComPort", "EixtProgram", "CreateMBDevice"})
-      if (s.Get(name)->isEnabled()) enabledMeanwhile.push_back(name);
+      if (s.Get(name)->isEnabled()) gotThrough.push_back(name);
     s.main->Connect_Click();  // a second connect, as a click that got through would start
-    closedMeanwhile = s.main->close();
+    if (s.main->close()) gotThrough.push_back("close");
   });
   whileBusy.start(1);
   s.Click("Connect");
 
   ASSERT_TRUE(busyMeanwhile) << "the connect ended before the timer fired";
-  EXPECT_EQ(enabledMeanwhile, std::vector<std::string>{});
-  EXPECT_FALSE(closedMeanwhile);
+  EXPECT_EQ(gotThrough, std::vector<std::string>{});
   EXPECT_EQ(s.boxes.boxes, (Boxes{{"Module is connecting now!", "Error", false, false}}));
   EXPECT_FALSE(s.port.IsOpen());
   for (const char* name : {"Connect", "ComPort", "EixtProgram", "CreateMBDevice"})
     EXPECT_TRUE(s.Get(name)->isEnabled()) << name;
-  s.PressPort(1);
+  s.Click("ComButton_1");
   std::vector<std::string> shown;
   for (const char* name : {"CommunicationState", "FirmwareVer", "ViewerText_0", "ViewerText_1",
                            "CANNodeId", "COMViewerText_0", "COMViewerText_2", "COMViewerText_4"})
@@ -80,7 +75,6 @@ TEST(MainWindow, ConnectLocksTheWindowShowsTheModuleAndAFailedOneForgetsIt) {
   const std::string occupied = module.device() + " has been occupied";
   EXPECT_EQ(s.boxes.boxes, (Boxes{{occupied, "Error", false}}));
   EXPECT_EQ(s.Text("CommunicationState"), occupied);
-  EXPECT_FALSE(s.main->ModuleConnected());
   EXPECT_EQ(s.windows.showModule(), nullptr);
   EXPECT_FALSE(s.Get("ModulesImage")->isVisible());
   EXPECT_EQ(s.Text("FirmwareVer"), "");

@@ -1,10 +1,10 @@
 // What one run of the program leaves to the next: the port, the application, the window's
-// place, the EDS folder and "Verify after download"; before that, their defaults.
-#include <gtest/gtest.h>
-
-#include <QCheckBox>
+// place, the EDS folder and "Verify after download" (which Finish hands the download with the
+// description); before that, their defaults.
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <array>
+#include <tuple>
 
 #include "tests/ui/window_session.h"
 #include "ui/common/download_choices.h"
@@ -15,16 +15,12 @@ namespace {
 std::string ShownFolder(const ui::COPEDS_F& window) {
   return window.findChild<QLineEdit*>("EdsFolder")->text().toStdString();
 }
-QCheckBox* Verify(const ui::COPEDS_F& window) {
-  return window.findChild<QCheckBox*>("VerifyAfterDownload");
-}
 
 TEST(RememberedSettings, DefaultsFirstThenWhatTheRunBeforeLeft) {
   QTemporaryDir writable, chosen;
-  const std::string documents =
-      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
   EXPECT_EQ(ui::DefaultEdsFolder(writable.path().toStdString()), writable.path().toStdString());
-  EXPECT_EQ(ui::DefaultEdsFolder(writable.path().toStdString() + "/missing"), documents);
+  EXPECT_EQ(ui::DefaultEdsFolder(writable.path().toStdString() + "/missing"),
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString());
 
   ui::MemorySettingsStore store;
   {
@@ -37,11 +33,11 @@ TEST(RememberedSettings, DefaultsFirstThenWhatTheRunBeforeLeft) {
     ui::COPEDS_F window(first.session);
     // The tests' own folder is writable.
     EXPECT_EQ(ShownFolder(window), QCoreApplication::applicationDirPath().toStdString());
-    EXPECT_TRUE(Verify(window)->isChecked());
+    EXPECT_TRUE(window.findChild<QCheckBox*>("VerifyAfterDownload")->isChecked());
     first.files.answers = {chosen.path().toStdString()};
     window.findChild<QPushButton*>("BrowseEdsFolder")->click();
     EXPECT_EQ(ShownFolder(window), chosen.path().toStdString());
-    Verify(window)->click();
+    window.findChild<QCheckBox*>("VerifyAfterDownload")->click();
   }
 
   WindowSession second({}, &store);
@@ -50,10 +46,20 @@ TEST(RememberedSettings, DefaultsFirstThenWhatTheRunBeforeLeft) {
   second.Click("ApplicationSelect_0");
   EXPECT_EQ(store.Value(ui::kApplicationKey), "CANopen");
   second.session.edsDirectory.clear();
+  second.session.flow = nullptr;  // the EDS window on its own, with no port selection to check
   {
     ui::COPEDS_F window(second.session);
-    EXPECT_EQ(ShownFolder(window), chosen.path().toStdString());
-    EXPECT_FALSE(Verify(window)->isChecked());
+    using Request = std::tuple<std::string, bool, std::array<std::string, 2>>;
+    Request handed;
+    window.runDownload = [&](ParaDef& rec, Link&, const DownloadRequest& request,
+                             DialogueObserver&) {
+      handed = {request.edsDirectory, request.verify, rec.EdsInfoText};
+      return DownloadOutcome{};
+    };
+    window.findChild<QLineEdit*>("EDSInfo_0")->setText("Pump station 3");
+    window.findChild<QLineEdit*>("EDSInfo_1")->setText("J. Doe");
+    window.findChild<QPushButton*>("FinishButton")->click();
+    EXPECT_EQ(handed, Request(chosen.path().toStdString(), false, {"Pump station 3", "J. Doe"}));
   }
   second.session.edsDirectory = writable.path().toStdString();  // --eds-dir
   EXPECT_EQ(ShownFolder(ui::COPEDS_F(second.session)), writable.path().toStdString());

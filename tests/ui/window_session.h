@@ -7,14 +7,17 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <deque>
 #include <ostream>
 #include <string>
@@ -72,15 +75,9 @@ inline void FlushUnloads() {
 // File dialogs that answer with the paths or folders a test queued, in order.
 struct QueuedFileDialogs : ui::FileDialogs {
   using Text = const std::string&;
-  std::string OpenFileName(QWidget*, Text, Text, Text) override { return Next(); }
-  std::string SaveFileName(QWidget*, Text, Text, Text) override { return Next(); }
-  std::string ExistingFolder(QWidget*, Text, Text) override { return Next(); }
-  std::string Next() {
-    if (answers.empty()) return {};
-    std::string answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
+  std::string OpenFileName(QWidget*, Text, Text, Text) override { return TakeFirst(answers); }
+  std::string SaveFileName(QWidget*, Text, Text, Text) override { return TakeFirst(answers); }
+  std::string ExistingFolder(QWidget*, Text, Text) override { return TakeFirst(answers); }
   std::deque<std::string> answers;
 };
 
@@ -91,11 +88,10 @@ struct WindowSession {
                 {port, ui::WindowConsoleEnv()},
                 boxes,
                 edsDir.path().toStdString(),
-                std::move(ports),
-                nullptr,
-                settings,
-                &files},
+                std::move(ports)},
         windows(session) {
+    session.settings = settings;
+    session.files = &files;
     main = windows.LoadMain();
     windows.ShowMain();
   }
@@ -110,20 +106,11 @@ struct WindowSession {
   }
   void Click(const QString& name) const { Get<QAbstractButton>(name)->click(); }
   std::string Text(const QString& name) const { return Get<QLineEdit>(name)->text().toStdString(); }
-  void SetText(const QString& name, const QString& text) const {
-    Get<QLineEdit>(name)->setText(text);
-  }
-  void PressPort(int index) const {
-    Get<QAbstractButton>(QString("ComButton_%1").arg(index))->click();
-  }
+  void SetText(const char* name, const char* text) const { Get<QLineEdit>(name)->setText(text); }
 
   template <typename T = QWidget>
   T* InEditor(const QString& name) const {
     return Find<T>(windows.editor(), name);
-  }
-  template <typename T = QWidget>
-  T* InEds(const QString& name) const {
-    return Find<T>(windows.edsWindow(), name);
   }
 
   // The path of a file in the EDS folder.
