@@ -43,6 +43,7 @@ TEST(AppObjectTable, EachCheckAtItsBoundsWithItsTitle) {
       {{"5", 3, "0", "99"}, reg},
       {{"007", 5, "0012", "040"}, "", {"7", 5, 12, 40}},
       {{"2.5", 0, "12.5", "13.5 bits"}, "", {"2", 0, 12, 14}},
+      {{" 12x", 0, "1", "99999999999999999999999"}, bits},
   };
   for (const Check& check : checks) {
     const AppObjectFields& f = check.fields;
