@@ -33,11 +33,6 @@ class DownloadTest : public ::testing::Test {
   DownloadResult Download(const std::string& device, ParaDef& rec) {
     return RunDownload(rec, link, {device, edsDir.path().toStdString(), kClock}, observer).result;
   }
-  std::vector<uint32_t> Words(const SimulatedModule& module, int block, int first, int count) {
-    std::vector<uint32_t> words;
-    for (int i = 0; i < count; ++i) words.push_back(module.Word(block, first + 4 * i));
-    return words;
-  }
 
   QTemporaryDir edsDir;
   QtSerialPort port;
@@ -73,10 +68,10 @@ TEST_F(DownloadTest, AfterAConnectWritesTheLiteralWordsAndTheEdsFile) {
   block0.resize(27, 0u);
   block0.push_back(0x00020000u);  // two bytes of Write DO
   block0.push_back(0x00000004u);  // four registers of Read AI
-  EXPECT_EQ(Words(module, 0, 40, 29), block0);
+  EXPECT_EQ(module.Words(0, 40, 29), block0);
   EXPECT_EQ(module.Word(0, 156), wordAfterBlock0);  // shown after the last word, left alone
   EXPECT_EQ(module.Word(0, 0), 0x0105u);            // firmware words never written
-  EXPECT_EQ(Words(module, 2, 0, 4), (std::vector<uint32_t>{0, 0, 0x03030000u, 0}));
+  EXPECT_EQ(module.Words(2, 0, 4), (std::vector<uint32_t>{0, 0, 0x03030000u, 0}));
   EXPECT_EQ(QDir(edsDir.path()).entryList({"*.eds"}), QStringList{"COPn5.eds"});
 }
 

@@ -46,6 +46,12 @@ uint32_t SimulatedModule::Word(int block, int offset) const {
   return store ? store->Word(block, offset) : 0;
 }
 
+std::vector<uint32_t> SimulatedModule::Words(int block, int first, int count) const {
+  std::vector<uint32_t> words;
+  for (int i = 0; i < count; ++i) words.push_back(Word(block, first + 4 * i));
+  return words;
+}
+
 std::vector<char> SimulatedModule::ImageBytes() const {
   std::ifstream in(imagePath_, std::ios::binary);
   return std::vector<char>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

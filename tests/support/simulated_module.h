@@ -28,7 +28,8 @@ class SimulatedModule {
   bool started() const { return !device().empty(); }
 
   uint32_t Word(int block, int offset) const;  // reads the image file afresh
-  std::vector<char> ImageBytes() const;        // the whole file
+  std::vector<uint32_t> Words(int block, int first, int count) const;  // from offset `first` on
+  std::vector<char> ImageBytes() const;                                // the whole file
   void SetWord(int block, int offset, uint32_t value) {
     if (sim_) sim_->SetWord(block, offset, value);  // a failed start is already reported
   }
