@@ -88,9 +88,9 @@ TEST(PdoBuilder, OnlyAnalogWithClosedStartsInPdo0AndRunsPastPdo3) {
   // Not closed: the same data begins in PDO 1 and PDO 0 stays unwritten.
   const ParaDef open = Built({{"1", 3, 1, 18}});
   EXPECT_EQ(open.TxPdoTable[0].Mapping, kEmpty);
-  EXPECT_EQ(open.TxPdoTable[1].Mapping[0], ai(1));
-  EXPECT_EQ(open.TxPdoTable[4].Mapping[0], ai(13));
-  EXPECT_EQ(open.TxPdoTable[5].Mapping[3], ai(18));
+  EXPECT_EQ((Strings{open.TxPdoTable[1].Mapping[0], open.TxPdoTable[4].Mapping[0],
+                     open.TxPdoTable[5].Mapping[3]}),
+            (Strings{ai(1), ai(13), ai(18)}));
   EXPECT_EQ(Counts(open, true), (Ints{4, 5, 0, 36}));
 }
 

