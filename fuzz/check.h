@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/canopen/eds_check.h"
+#include "tests/support/eds_check.h"
 
 namespace q4410::fuzz {
 

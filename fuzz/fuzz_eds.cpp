@@ -1,7 +1,7 @@
 // The EDS writer with arbitrary records: any texts (bytes that are no UTF-8 included), node
 // IDs, baud codes, firmware and clock fields, error-control values, flags and up to ten
 // objects of any kind code, start and length. The file must stay well-formed
-// (tests/canopen/eds_check.h).
+// (tests/support/eds_check.h).
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "canopen/eds_writer.h"

@@ -14,7 +14,7 @@
 
 #include "canopen/ascii_line.h"
 #include "canopen/pdo_builder.h"
-#include "tests/canopen/eds_check.h"
+#include "tests/support/eds_check.h"
 
 namespace q4410 {
 namespace {
