@@ -22,7 +22,7 @@ void PrintLong(const std::vector<PortDetails>& ports) {
   std::array<std::size_t, 5> width{};
   for (auto& row : rows)
     for (std::size_t i = 0; i < row.size(); ++i) {
-      if (row[i].empty()) row[i] = "-";
+      if (row[i].empty()) row[i].assign(1, '-');
       width[i] = std::max(width[i], row[i].size());
     }
   for (const auto& row : rows) {
