@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bench/example_module.h"
+#include "bench/stderr_observer.h"
 #include "canopen/download_procedure.h"
 #include "canopen/pdo_builder.h"
 #include "canopen/verify_procedure.h"
@@ -51,18 +52,6 @@ class CountingPort : public SerialPort {
 
  private:
   SerialPort& inner_;
-};
-
-class Quiet : public q4410::ConnectObserver {
- public:
-  void ShowMessage(const std::string& text, const std::string& title) override {
-    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-  }
-  void ShowFailure(const std::string& text, const std::string& title,
-                   const std::string& detail) override {
-    std::fprintf(stderr, "%s: %s\n  %s\n", title.c_str(), text.c_str(), detail.c_str());
-  }
-  void SetStatus(const std::string&) override {}
 };
 
 // The window's pump, timing the longest stretch in which the event loop was not served.
@@ -137,7 +126,7 @@ int main(int argc, char** argv) {
 
   q4410::QtSerialPort qtPort;
   CountingPort port(qtPort);
-  Quiet observer;
+  q4410::bench::StderrObserver observer;
   Figures connects, downloads, verifications;
   for (int run = 0; run < runs; ++run) {
     q4410::ParaDef rec;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench/example_module.h"
+#include "bench/stderr_observer.h"
 #include "link/connect_procedure.h"
 #include "link/qt_serial_port.h"
 #include "link/traced_port.h"
@@ -70,14 +71,6 @@ class StopwatchPort : public SerialPort {
   SerialPort& inner_;
 };
 
-class Quiet : public q4410::ConnectObserver {
- public:
-  void ShowMessage(const std::string& text, const std::string& title) override {
-    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-  }
-  void SetStatus(const std::string&) override {}
-};
-
 class NoBoxes : public q4410::ui::MessageBoxes {
  public:
   void Show(QWidget*, const std::string&, const std::string&) override {}
@@ -125,7 +118,7 @@ int main(int argc, char** argv) {
   if (!module) return 1;
   q4410::sim::PtySimulator& simulator = *module;
 
-  Quiet observer;
+  q4410::bench::StderrObserver observer;
   NoBoxes boxes;
   std::vector<Mode> modes(3);
   modes[0].name = "plain";
